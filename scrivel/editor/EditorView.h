@@ -1,0 +1,88 @@
+#pragma once
+// What the editor's commands need of the windows. The desktop program
+// implements these over its widgets; the command-line twin and the tests over
+// plain in-memory stand-ins. Everything here is called on the one UI thread.
+
+#include <cstdint>
+#include <string>
+
+namespace scrivel {
+
+// bList and pList.
+class ListView {
+public:
+    virtual ~ListView() = default;
+    virtual void clear() = 0;
+    virtual void add(const std::string& entry) = 0;
+    virtual int count() const = 0;
+    virtual void select(int index) = 0;  // selects one entry (-1: none)
+    virtual int selected() const = 0;    // -1 when none is selected
+    virtual std::string entry(int index) const = 0;
+    virtual void setHint(const std::string& hint) = 0;
+    virtual void focus() = 0;
+};
+
+// The text editor TDMemo. Lines are lines as displayed (a wrapped line counts
+// as several); positions are character offsets into the whole text, in which
+// a line break counts as one character.
+class TextEditorView {
+public:
+    virtual ~TextEditorView() = default;
+    virtual int lineCount() const = 0;
+    virtual std::string line(int index) const = 0;  // 8-bit text, no line break
+    virtual std::string text() const = 0;           // lines joined by "\n"
+    // Replaces the whole text by the file's lines (8-bit text, CR LF, CR or
+    // LF). Returns false, changing nothing, when the file cannot be read.
+    virtual bool loadFromFile(const std::string& path) = 0;
+    // Writes the whole text with CR LF between lines, replacing the file
+    // atomically. Returns an empty string on success, else the error text.
+    virtual std::string saveToFile(const std::string& path) = 0;
+    virtual void clearText() = 0;
+    virtual int caretPosition() const = 0;
+    virtual int selectionLength() const = 0;
+    virtual void setCaret(int position, int selectionLength) = 0;
+    virtual bool modified() const = 0;
+    virtual void setModified(bool modified) = 0;
+    virtual int firstVisibleLine() const = 0;
+    virtual void scrollLines(int delta) = 0;
+    // First occurrence of needle at or after position from, letter case
+    // ignored; -1 when there is none.
+    virtual int find(const std::string& needle, int from) const = 0;
+    virtual int lineFromPosition(int position) const = 0;
+};
+
+// The Video paint box with its off-screen ScreenBitmap.
+class ScreenView {
+public:
+    virtual ~ScreenView() = default;
+    // Clears every row of the bitmap to 0 and shows it.
+    virtual void clearBitmap() = 0;
+    // Copies the width x height visible pixels (RGB565, row after row) into
+    // the bitmap and shows it stretched over the paint box.
+    virtual void present(const uint16_t* pixels, int width, int height) = 0;
+};
+
+// The hex window: told when its bytes (the plain HexModel) changed.
+class HexView {
+public:
+    virtual ~HexView() = default;
+    virtual void bytesChanged() = 0;
+};
+
+// The main window itself.
+class EditorView {
+public:
+    virtual ~EditorView() = default;
+    virtual ListView& blockList() = 0;
+    virtual ListView& stringList() = 0;
+    virtual TextEditorView& textEditor() = 0;
+    virtual ScreenView& screen() = 0;
+    virtual HexView& hexView() = 0;
+    virtual void setStatusText(int panel, const std::string& text) = 0;
+    virtual void setCaption(const std::string& caption) = 0;
+    virtual void setLoadDataFileEnabled(bool enabled) = 0;
+    // Asks the main window to close (ends the program).
+    virtual void requestClose() = 0;
+};
+
+}  // namespace scrivel
