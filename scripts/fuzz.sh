@@ -1,0 +1,39 @@
+#!/bin/sh
+# Builds the libFuzzer targets with clang (AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs each for a while.
+#   sh scripts/fuzz.sh smoke          each target about 30 s (CI)
+#   sh scripts/fuzz.sh run SECONDS    each target SECONDS
+#   sh scripts/fuzz.sh run SECONDS T  only target T
+# New inputs go to fuzz-out/<target>/ (not kept in the repo); the seed
+# corpora live in fuzz/corpus/<target>/. A crash leaves its input in
+# fuzz-out/ and fails the script.
+set -e
+cd "$(dirname "$0")/.."
+MODE=${1:-smoke}
+SECONDS_EACH=30
+[ "$MODE" = run ] && SECONDS_EACH=${2:-600}
+ONLY=${3:-}
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTOOLS_BUILD_FUZZERS=ON -DTOOLS_BUILD_GUI=OFF -DTOOLS_BUILD_TESTS=OFF -DTOOLS_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build build-fuzz -j "$(nproc 2>/dev/null || echo 2)" --target fuzz_all
+
+status=0
+for bin in build-fuzz/bin/fuzz_*; do
+  [ -x "$bin" ] || continue
+  name=$(basename "$bin")
+  [ -n "$ONLY" ] && [ "$name" != "$ONLY" ] && continue
+  mkdir -p "fuzz-out/$name"
+  corpus="fuzz/corpus/$name"
+  [ -d "$corpus" ] || corpus=""
+  echo "== $name: $SECONDS_EACH s"
+  if ! ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
+       "$bin" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+       -artifact_prefix="fuzz-out/$name/" "fuzz-out/$name" $corpus 2>"fuzz-out/$name.log"; then
+    echo "FAILED: $name (see fuzz-out/$name.log)"
+    tail -40 "fuzz-out/$name.log"
+    status=1
+  fi
+  grep -E "stat::number_of_executed_units|stat::new_units_added" "fuzz-out/$name.log" | sed "s/^/   /"
+done
+exit $status
