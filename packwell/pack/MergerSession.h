@@ -64,6 +64,12 @@ struct MergerSession {
     ProgressWindow& progress;
     // The one remembered initial folder of the dialogs; empty at start.
     std::string dialogFolder;
+    // The title the open-file dialog last had (Add File to Merged File runs
+    // it without setting one); empty at start.
+    std::string openDialogTitle;
+    // Set by a command that ends on an error or a refusal; the command-line
+    // twin turns it into its exit status. Commands never clear it.
+    bool failed = false;
 };
 
 }  // namespace pack

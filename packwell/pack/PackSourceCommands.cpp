@@ -1,0 +1,68 @@
+// The GAME Pack source file in the report area: Edit > Create GAME Pack
+// Source File, File > Open GAME Pack Source File, File > Save GAME Pack
+// Source File.
+
+#include "Dialogs.h"
+#include "FileIO.h"
+#include "Group.h"
+#include "MergerCommands.h"
+#include "PackSourceLines.h"
+#include "ReportText.h"
+#include "TextFormat.h"
+
+namespace pack {
+
+void createPackSource(MergerSession& s)
+{
+    s.dialogFolder = s.platform.workingFolder();
+    for (;;) {
+        std::optional<std::string> chosen =
+            chooseFileToOpen(s, "Select a file with GROUP's extension to Pack...");
+        if (!chosen) return;
+        s.dialogFolder = replaceAll(s.platform.workingFolder(), ' ', '_');
+        std::optional<std::string> pattern = groupPattern(*chosen);
+        std::optional<std::string> extension = groupExtension(*chosen);
+        if (!pattern || !extension) {
+            s.platform.showMessage("Error: Sorry but the files MUST have extensions!");
+            s.failed = true;
+            return;
+        }
+        s.report.appendLine(groupHeadingLine(*extension));
+        for (const std::string& name : s.platform.findFiles(s.platform.workingFolder(), *pattern))
+            s.report.appendLine(fileLine(*extension, s.dialogFolder, name));
+        s.report.appendLine("");
+        s.report.appendLine("");
+    }
+}
+
+void openPackSource(MergerSession& s)
+{
+    platform::FileDialogRequest request;
+    request.title = "Open source.";
+    request.initialFolder = s.dialogFolder;
+    s.openDialogTitle = request.title;
+    std::optional<std::string> chosen = s.platform.openFile(request);
+    if (!chosen) return;
+    std::string text;
+    if (!readWholeFile(*chosen, text)) {
+        s.platform.showMessage("Error: Could not read \"" + *chosen + "\".");
+        s.failed = true;
+        return;
+    }
+    s.report.setLines(splitLines(text));
+}
+
+void savePackSource(MergerSession& s)
+{
+    platform::FileDialogRequest request;
+    request.title = "Save source file.";
+    request.initialFolder = s.dialogFolder;
+    std::optional<std::string> chosen = s.platform.saveFile(request);
+    if (!chosen) return;
+    if (!writeFileReplacing(*chosen, joinLinesCrLf(s.report.lines()))) {
+        s.platform.showMessage("Error: Could not write \"" + *chosen + "\".");
+        s.failed = true;
+    }
+}
+
+}  // namespace pack
