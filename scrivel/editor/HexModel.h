@@ -33,14 +33,17 @@ public:
     // height, as every drawing does.
     void layout(int clientHeight, int lineHeight);
 
-    // The arrow keys.
+    // The arrow keys (each sets HexColumns to 16 first).
     void left();
     void up();
     void right();
     void down();
 
-    // Index in HexBytes of the byte under the cursor (always inside it).
+    // Index in HexBytes of the byte under the cursor. The grid may scroll so
+    // far that the cursor lies past the 4096 bytes; byteAt reads 0 there.
     int cursorIndex() const;
+    // The byte at index of the grid: HexBytes inside it, 0 outside.
+    uint8_t byteAt(int index) const;
     // The 16 x 16 picture (1 set, 0 clear, row after row) of the game-font
     // glyph that the byte under the cursor selects.
     std::array<uint8_t, 256> cursorGlyph() const;

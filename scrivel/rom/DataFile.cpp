@@ -1,0 +1,156 @@
+#include "DataFile.h"
+
+#include <cctype>
+
+namespace scrivel {
+
+namespace {
+
+constexpr size_t LinePieceLength = 255;
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool startsWithNoCase(const std::string& line, const char* prefix)
+{
+    for (size_t i = 0; prefix[i]; ++i) {
+        if (i >= line.size()) return false;
+        if (std::toupper(static_cast<unsigned char>(line[i])) != std::toupper(static_cast<unsigned char>(prefix[i])))
+            return false;
+    }
+    return true;
+}
+
+// Walks the items of a line the way formatted input does: blanks skipped,
+// then one item at a time.
+class LineReader {
+public:
+    explicit LineReader(const std::string& line) : s_(line) {}
+
+    void skipWord()
+    {
+        skipBlanks();
+        while (p_ < s_.size() && !isBlank(s_[p_])) ++p_;
+    }
+
+    // A decimal integer with optional sign; the value is kept modulo 2^32,
+    // which keeps the low bits of any number exactly.
+    bool readDecimal(uint32_t& value)
+    {
+        skipBlanks();
+        size_t p = p_;
+        bool negative = false;
+        if (p < s_.size() && (s_[p] == '+' || s_[p] == '-')) negative = s_[p++] == '-';
+        if (p >= s_.size() || !std::isdigit(static_cast<unsigned char>(s_[p]))) return false;
+        uint32_t v = 0;
+        while (p < s_.size() && std::isdigit(static_cast<unsigned char>(s_[p])))
+            v = v * 10u + static_cast<uint32_t>(s_[p++] - '0');
+        p_ = p;
+        value = negative ? 0u - v : v;
+        return true;
+    }
+
+    // A hexadecimal number with optional sign and optional 0x prefix.
+    bool readHex(uint32_t& value)
+    {
+        skipBlanks();
+        size_t p = p_;
+        bool negative = false;
+        if (p < s_.size() && (s_[p] == '+' || s_[p] == '-')) negative = s_[p++] == '-';
+        if (p + 2 < s_.size() && s_[p] == '0' && (s_[p + 1] == 'x' || s_[p + 1] == 'X') &&
+            std::isxdigit(static_cast<unsigned char>(s_[p + 2])))
+            p += 2;
+        if (p >= s_.size() || !std::isxdigit(static_cast<unsigned char>(s_[p]))) return false;
+        uint32_t v = 0;
+        while (p < s_.size() && std::isxdigit(static_cast<unsigned char>(s_[p]))) {
+            char c = static_cast<char>(std::toupper(static_cast<unsigned char>(s_[p++])));
+            v = v * 16u + static_cast<uint32_t>(c <= '9' ? c - '0' : c - 'A' + 10);
+        }
+        p_ = p;
+        value = negative ? 0u - v : v;
+        return true;
+    }
+
+private:
+    void skipBlanks()
+    {
+        while (p_ < s_.size() && isBlank(s_[p_])) ++p_;
+    }
+
+    const std::string& s_;
+    size_t p_ = 0;
+};
+
+}  // namespace
+
+std::vector<std::string> dataFileLines(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        size_t next = end == std::string::npos ? bytes.size() : end + 1;
+        if (end == std::string::npos) end = bytes.size();
+        size_t stop = end;
+        if (stop > start && end < bytes.size() && bytes[stop - 1] == '\r') --stop;
+        std::string line = bytes.substr(start, stop - start);
+        if (line.empty()) lines.emplace_back();
+        for (size_t p = 0; p < line.size(); p += LinePieceLength) lines.push_back(line.substr(p, LinePieceLength));
+        start = next;
+    }
+    return lines;
+}
+
+bool isFormatLine(const std::string& line) { return startsWithNoCase(line, ".FORMAT"); }
+
+bool isBlockLine(const std::string& line) { return startsWithNoCase(line, ".BLOCK"); }
+
+void readFormatLine(const std::string& line, FontFormat& format)
+{
+    LineReader in(line);
+    in.skipWord();
+    uint8_t* eightBit[8] = {&format.CellHeight, &format.CellWidth, &format.Fourth, &format.WideAdvance,
+                            &format.Sixth,      &format.Seventh,   &format.Eighth, &format.Ninth};
+    uint32_t v = 0;
+    if (in.readDecimal(v)) {
+        format.LineWidth = static_cast<uint16_t>(v);
+        for (uint8_t* number : eightBit) {
+            if (!in.readDecimal(v)) break;
+            *number = static_cast<uint8_t>(v);
+        }
+    }
+    format.LineWidth = static_cast<uint16_t>(format.LineWidth << 3);
+}
+
+bool readBlockLine(const std::string& line, BlockLine& block)
+{
+    LineReader in(line);
+    in.skipWord();
+    uint32_t address = 0, bank = 0, count = 0;
+    if (!in.readHex(address) || !in.readHex(bank) || !in.readHex(count)) return false;
+    block.address = address;
+    block.textBank = bank;
+    block.stringCount = static_cast<uint16_t>(count);
+    return true;
+}
+
+DataFileContents parseDataFile(const std::string& bytes, FontFormat& format)
+{
+    DataFileContents result;
+    for (const std::string& line : dataFileLines(bytes)) {
+        if (isFormatLine(line)) readFormatLine(line, format);
+        if (isBlockLine(line)) {
+            BlockLine block;
+            if (!readBlockLine(line, block)) continue;
+            if (result.blocks.size() < static_cast<size_t>(MaxBlocks))
+                result.blocks.push_back(block);
+            else
+                result.truncated = true;
+        }
+    }
+    return result;
+}
+
+}  // namespace scrivel

@@ -1,0 +1,46 @@
+#pragma once
+// The text block data file: .FORMAT lines give the text box and font layout,
+// .BLOCK lines the pointer table address, text bank and string count of each
+// block. Everything else in the file is ignored.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "editor/EditorState.h"
+
+namespace scrivel {
+
+struct BlockLine {
+    uint32_t address = 0;   // SNES address of the pointer table
+    uint32_t textBank = 0;  // bank base of the strings
+    uint16_t stringCount = 0;
+};
+
+struct DataFileContents {
+    std::vector<BlockLine> blocks;  // at most MaxBlocks
+    bool truncated = false;         // more block lines than MaxBlocks were found
+};
+
+// Lines are read as a text file reads them: a line ends at a line feed (a
+// carriage return before it is dropped), and a line longer than 255
+// characters is taken as consecutive pieces of at most 255 characters.
+std::vector<std::string> dataFileLines(const std::string& bytes);
+
+// Reads one format line into format (numbers it does not give keep their
+// values) and multiplies number 1 by 8.
+void readFormatLine(const std::string& line, FontFormat& format);
+
+// Reads the three hexadecimal numbers of a block line; false when the line
+// holds fewer than three.
+bool readBlockLine(const std::string& line, BlockLine& block);
+
+bool isFormatLine(const std::string& line);
+bool isBlockLine(const std::string& line);
+
+// Parses a whole file: format lines go into format as they come, block lines
+// into the result in file order (the first MaxBlocks of them). Block lines
+// with fewer than three numbers are skipped.
+DataFileContents parseDataFile(const std::string& bytes, FontFormat& format);
+
+}  // namespace scrivel

@@ -1,0 +1,54 @@
+#pragma once
+// Compiles the translated text of one string (the lines of its section in
+// the script file) back into script bytes for the preview.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "editor/EditorState.h"
+
+namespace scrivel {
+
+constexpr uint8_t EndOfLineByte = 254;
+constexpr uint8_t EndOfStringByte = 255;
+constexpr size_t MaxCompiledLineLength = 255;
+
+// Appends bytes to the preview buffer; keeps room for the closing 255.
+class PreviewOutput {
+public:
+    explicit PreviewOutput(std::array<uint8_t, PreviewSize>& bytes);
+    void append(uint8_t byte);
+    // Appends the closing 255 (always fits).
+    void finish();
+    bool full() const { return count_ >= PreviewSize - 1; }
+    size_t count() const { return count_; }
+
+private:
+    std::array<uint8_t, PreviewSize>& bytes_;
+    size_t count_ = 0;
+};
+
+// Compiles one line: plain characters as their 8-bit codes, "[NAME]" style
+// code names, and "[$..]" hex runs. At most the first 255 characters count.
+void compileLine(const std::string& line, PreviewOutput& out);
+
+// True when line starts with ".ENDS", letter case ignored.
+bool isSectionEnd(const std::string& line);
+
+// Compiles the section whose marker is line markerLine: clears bytes to
+// zeros, then compiles the lines after the marker up to the line before the
+// next ".ENDS" (254 after every line but the last, 255 after the last). A
+// marker followed directly by ".ENDS" gives a single 255; a section that runs
+// to the end of the text ends with 254 and 255. Returns the byte count, the
+// closing 255 included.
+size_t compileSection(int lineCount, const std::function<std::string(int)>& lineAt, int markerLine,
+                      std::array<uint8_t, PreviewSize>& bytes);
+
+// The same over a vector of lines.
+size_t compileSection(const std::vector<std::string>& lines, int markerLine, std::array<uint8_t, PreviewSize>& bytes);
+
+}  // namespace scrivel
