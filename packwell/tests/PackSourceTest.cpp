@@ -1,0 +1,191 @@
+#include <filesystem>
+
+#include "PackFixture.h"
+#include "PackSourceLines.h"
+#include "ReportText.h"
+
+namespace pack_tests {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class PackSourceTest : public PackFixture {};
+
+TEST_F(PackSourceTest, CreateListsTheGroupWithUnderscoresForSpaces)
+{
+    std::filesystem::create_directories(dir / "My Game/data");
+    write("My Game/data/intro.bin", "i");
+    write("My Game/data/title screen.bin", "t");
+    write("My Game/data/notes.txt", "n");
+    platform.queueChoice(path("My Game/data/intro.bin"));
+    pack::createPackSource(session);
+    std::string folder = dir.str() + "/My_Game/data";
+    EXPECT_EQ(report.lines(), (Lines{"; Group Name: \"bin\"", ".GAMEPACK_FILE->bin " + folder + "/intro.bin",
+                                     ".GAMEPACK_FILE->bin " + folder + "/title_screen.bin", "", ""}));
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_FALSE(session.failed);
+}
+
+TEST_F(PackSourceTest, TwoGroupsAreAppendedAfterWhatTheReportHolds)
+{
+    std::filesystem::create_directory(dir / "v2.1");
+    write("v2.1/a.Tar.gz", "");
+    write("v2.1/b.tar.GZ", "");
+    write("v2.1/c.gz", "");
+    write("x.txt", "");
+    report.appendLine("kept");
+    platform.queueChoice(path("v2.1/a.Tar.gz"));
+    platform.queueChoice(path("x.txt"));
+    pack::createPackSource(session);
+    std::string v = dir.str() + "/v2.1/";
+    EXPECT_EQ(report.lines(), (Lines{"kept", "; Group Name: \"Tar.gz\"", ".GAMEPACK_FILE->Tar.gz " + v + "a.Tar.gz",
+                                     ".GAMEPACK_FILE->Tar.gz " + v + "b.tar.GZ", "", "", "; Group Name: \"txt\"",
+                                     ".GAMEPACK_FILE->txt " + dir.str() + "/x.txt", "", ""}));
+    ASSERT_EQ(platform.dialogs().size(), 3u);
+    for (const auto& d : platform.dialogs())
+        EXPECT_EQ(d.request.title, "Select a file with GROUP's extension to Pack...");
+    EXPECT_EQ(platform.dialogs()[0].request.initialFolder, dir.str());
+    EXPECT_EQ(platform.dialogs()[1].request.initialFolder, dir.str() + "/v2.1");
+}
+
+TEST_F(PackSourceTest, EmptyGroupStillGetsItsHeading)
+{
+    platform.queueChoice(path("ghost.qqq"));
+    pack::createPackSource(session);
+    EXPECT_EQ(report.lines(), (Lines{"; Group Name: \"qqq\"", "", ""}));
+}
+
+TEST_F(PackSourceTest, CancellingTheFirstDialogAppendsNothing)
+{
+    platform.queueCancel();
+    pack::createPackSource(session);
+    EXPECT_EQ(report.lineCount(), 0u);
+    EXPECT_FALSE(session.failed);
+}
+
+TEST_F(PackSourceTest, FileWithoutExtensionEndsTheCommandKeepingEarlierGroups)
+{
+    std::filesystem::create_directory(dir / "with space");
+    write("a.bin", "");
+    write("with space/README", "");
+    platform.queueChoice(path("a.bin"));
+    platform.queueChoice(path("with space/README"));
+    platform.queueChoice(path("a.bin"));
+    pack::createPackSource(session);
+    EXPECT_EQ(report.lineCount(), 4u);
+    EXPECT_EQ(platform.messages(), Lines{"Error: Sorry but the files MUST have extensions!"});
+    EXPECT_TRUE(session.failed);
+    EXPECT_EQ(platform.pendingChoices(), 1u);
+    EXPECT_EQ(session.dialogFolder, dir.str() + "/with_space");
+}
+
+TEST_F(PackSourceTest, OpenThenSaveWritesTheSameLinesWithCrLf)
+{
+    write("src.txt", "first\r\nsecond\nthird\rfourth\r\n\r\nlast");
+    report.appendLine("replaced");
+    session.dialogFolder = "/remembered";
+    platform.queueChoice(path("src.txt"));
+    pack::openPackSource(session);
+    EXPECT_EQ(report.lines(), (Lines{"first", "second", "third", "fourth", "", "last"}));
+    EXPECT_EQ(platform.dialogs().at(0).request.title, "Open source.");
+    EXPECT_EQ(platform.dialogs().at(0).request.initialFolder, "/remembered");
+
+    platform.queueChoice(path("out.gps"));
+    pack::savePackSource(session);
+    EXPECT_EQ(read("out.gps"), "first\r\nsecond\r\nthird\r\nfourth\r\n\r\nlast\r\n");
+    EXPECT_EQ(platform.dialogs().at(1).kind, platform::ScriptedPlatform::DialogKind::Save);
+    EXPECT_EQ(platform.dialogs().at(1).request.title, "Save source file.");
+    EXPECT_EQ(platform.dialogs().at(1).request.initialFolder, "/remembered");
+    EXPECT_FALSE(session.failed);
+}
+
+TEST_F(PackSourceTest, SaveReplacesAnEarlierFileAndAddsNoExtension)
+{
+    write("source", "old old old old");
+    report.appendLine("new");
+    platform.queueChoice(path("source"));
+    pack::savePackSource(session);
+    EXPECT_EQ(read("source"), "new\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST_F(PackSourceTest, OpenAndSaveFailuresLeaveTheReportAndFilesAlone)
+{
+    report.appendLine("kept");
+    platform.queueChoice(path("missing.txt"));
+    pack::openPackSource(session);
+    std::filesystem::create_directory(dir / "taken");
+    platform.queueChoice(path("taken"));
+    pack::savePackSource(session);
+    EXPECT_EQ(platform.messages(), (Lines{"Error: Could not read \"" + path("missing.txt") + "\".",
+                                          "Error: Could not write \"" + path("taken") + "\"."}));
+    EXPECT_EQ(report.lines(), Lines{"kept"});
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "taken"));
+    EXPECT_TRUE(session.failed);
+}
+
+TEST_F(PackSourceTest, CancelledOpenAndSaveDoNothing)
+{
+    report.appendLine("kept");
+    platform.queueCancel();
+    pack::openPackSource(session);
+    platform.queueCancel();
+    pack::savePackSource(session);
+    EXPECT_EQ(report.lines(), Lines{"kept"});
+    EXPECT_FALSE(session.failed);
+}
+
+TEST(PackSourceLines, SplitLines)
+{
+    struct Case {
+        std::string text;
+        Lines lines;
+    } cases[] = {
+        {"", {}},
+        {"\r\n", {""}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\n\nb", {"a", "", "b"}},
+        {"a\r\rb\n", {"a", "", "b"}},
+        {"a\n\r", {"a", ""}},
+        {std::string("n\0l\r\n", 5), {std::string("n\0l", 3)}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(pack::splitLines(c.text), c.lines) << c.text;
+}
+
+TEST(PackSourceLines, KindsAndTokens)
+{
+    using pack::SourceLineKind;
+    EXPECT_EQ(pack::sourceLineKind("x .gamepack_file y"), SourceLineKind::File);
+    EXPECT_EQ(pack::sourceLineKind(".GAMEPACK_STRING .GAMEPACK_FILE"), SourceLineKind::File);
+    EXPECT_EQ(pack::sourceLineKind("  .GamePack_String->a"), SourceLineKind::String);
+    EXPECT_EQ(pack::sourceLineKind("; Group Name: \"bin\""), SourceLineKind::Other);
+    EXPECT_EQ(pack::sourceLineKind("GAMEPACK_FILE"), SourceLineKind::Other);
+
+    EXPECT_EQ(pack::filePathOf(".GAMEPACK_FILE->bin /My_Dir/a_b.Bin extra"), "/My Dir/a b.Bin");
+    EXPECT_EQ(pack::filePathOf("\t.GAMEPACK_FILE->bin\v\f/x\r"), "/x");
+    EXPECT_EQ(pack::filePathOf(".GAMEPACK_FILE->bin"), ".GAMEPACK FILE->bin");
+
+    struct Case {
+        std::string line;
+        std::string text;
+        std::optional<std::string> label;
+    } cases[] = {
+        {".GAMEPACK_STRING->hello", "HELLO", std::nullopt},
+        {".GAMEPACK_STRING.OFFSET->hello", "HELLO", "HELLO"},
+        {".GAMEPACK_STRING->hello .OFFSET", "HELLO", "HELLO .OFFSET"},
+        {".GAMEPACK_STRING.offset->", ".GAMEPACK_STRING.OFFSET", ""},
+        {".GAMEPACK_STRING->a->b", "A->B", std::nullopt},
+        {"x .GAMEPACK_STRING->y", ".GAMEPACK_STRING", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        auto entry = pack::parseStringLine(c.line);
+        ASSERT_TRUE(entry) << c.line;
+        EXPECT_EQ(entry->text, c.text) << c.line;
+        EXPECT_EQ(entry->label, c.label) << c.line;
+    }
+    EXPECT_FALSE(pack::parseStringLine(".GAMEPACK_STRING hello"));
+}
+
+}  // namespace
+}  // namespace pack_tests
