@@ -1,0 +1,207 @@
+#include "RenderFixture.h"
+
+#include "render/Palette.h"
+
+#include <string>
+
+namespace scrivel::testing_render {
+namespace {
+
+constexpr uint16_t White = 0xFFFF;
+constexpr uint16_t LightGreen = 0x57EA;
+constexpr uint16_t LightCyan = 0x57FF;
+constexpr uint16_t Yellow = 0xFFEA;
+constexpr uint8_t GlyphA = 0x0A;  // the letter A of the game font
+constexpr uint8_t Blank = 0x10;
+
+int rightmostColumn(const GlyphPicture& p)
+{
+    int rightmost = 0;
+    for (int i = 0; i < 256; ++i)
+        if (p[static_cast<size_t>(i)]) rightmost = std::max(rightmost, i % 16);
+    return rightmost;
+}
+
+using Renderer = RenderFixture;
+
+TEST_F(Renderer, AStringOfOnlyTheEndDrawsTheEmptyWindow)
+{
+    setString({0xFF});
+    render();
+    EXPECT_EQ(screen.clears, 1);
+    EXPECT_EQ(screen.presents, 1);
+    EXPECT_EQ(hexView.changes, 1);
+    EXPECT_EQ(hex.HexCount, 1);
+    EXPECT_EQ(s.FrameRows, 4);
+    EXPECT_EQ(s.FrameColumns, 18);
+    EXPECT_EQ(s.CurrentPointer, StringPointer);
+
+    EXPECT_EQ(px(8, 8), 0x0000);    // black corner pixel
+    EXPECT_EQ(px(8, 9), 0x8430);    // gray
+    EXPECT_EQ(px(12, 13), 0x001B);  // gradient on frame row 4
+    EXPECT_EQ(px(35, 13), 0x0004);  // and on frame row 27
+    EXPECT_EQ(px(39, 151), 0x0000);
+    EXPECT_EQ(px(38, 149), 0x8430);
+    EXPECT_EQ(nonZeroOutside(8, 8, 39, 151), 0);
+    ASSERT_EQ(screen.shown.size(), static_cast<size_t>(ScreenW * ScreenH));
+    EXPECT_TRUE(std::equal(screen.shown.begin(), screen.shown.end(), s.ScreenBuffer.begin()));
+}
+
+TEST_F(Renderer, WithoutARomNothingHappens)
+{
+    s.romLoaded = false;
+    setString({GlyphA, 0xFF});
+    render();
+    EXPECT_EQ(screen.clears + screen.presents + hexView.changes, 0);
+    EXPECT_EQ(nonZeroOutside(0, 0, -1, -1), 0);
+}
+
+TEST_F(Renderer, WithoutAFormatTheDefaultsAreStoredAndNothingDrawn)
+{
+    s.Format = FontFormat{};
+    setString({GlyphA, 0xFF});
+    render(0, 0);
+    EXPECT_EQ(screen.clears + screen.presents, 0);
+    const FontFormat& f = s.Format;
+    EXPECT_EQ(f.LineWidth, 144);
+    EXPECT_EQ(f.CellHeight, 16);
+    EXPECT_EQ(f.CellWidth, 16);
+    EXPECT_EQ(f.Fourth, 1);
+    EXPECT_EQ(f.WideAdvance, 16);
+    EXPECT_EQ((std::array<int, 4>{f.Sixth, f.Seventh, f.Eighth, f.Ninth}), (std::array<int, 4>{0, 1, 2, 3}));
+}
+
+TEST_F(Renderer, AGlyphIsDrawnWhiteWithItsShadowOnTopOfTheWindow)
+{
+    setString({GlyphA, 0xFF});
+    render();
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 16, White));
+    // The bar of the A is row 9, columns 1-6; its shadow lies right of it and
+    // one row lower, where the clear pixels of row 10 keep it.
+    EXPECT_EQ(px(25, 23), ShadowColour);
+    EXPECT_EQ(px(26, 18), ShadowColour);
+    // Clear pixels of the cell show the window's gradient (frame row 8 + m).
+    EXPECT_EQ(px(16, 16), 31 - 8);
+    EXPECT_EQ(s.PenX, 24);
+}
+
+TEST_F(Renderer, SixteenGlyphsFitOnALineAndTheSeventeenthWraps)
+{
+    std::vector<uint8_t> text(17, GlyphA);
+    text.push_back(0xFF);
+    setString(text);
+    render();
+    for (int k = 0; k < 16; ++k) EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 16 + 8 * k, White, 16, 8)) << k;
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 32, 16, White, 16, 8));
+    EXPECT_EQ(s.FrameRows, 6);
+    EXPECT_EQ(nonZeroOutside(8, 8, 55, 151), 0);
+    dump("wrap");
+}
+
+TEST_F(Renderer, TwoByteGlyphF070IsHalfTilesE0AndE1)
+{
+    setString({0xF0, 0x70, GlyphA, 0xFF});
+    render();
+    EXPECT_TRUE(glyphAt(gameWideGlyphPicture(0x70), 16, 16, White));
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 32, White));  // WideAdvance 16
+}
+
+TEST_F(Renderer, LineBreakMovesThePenDownByTheCellHeight)
+{
+    for (bool hidden : {false, true}) {
+        s.Checks.HideCodes = hidden;
+        setString({GlyphA, 0xFD, GlyphA, 0xFF});
+        render();
+        EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 32, 16, White)) << hidden;
+        EXPECT_EQ(s.FrameRows, 6);
+    }
+}
+
+TEST_F(Renderer, ControlCodeLabelsAdvanceProportionallyWhateverTheVwfSetting)
+{
+    setString({0xF8, GlyphA, 0xFF});
+    render();
+    const int after = expectLabel("[$F8]", 16, 16, LightGreen);
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, after, White));
+    EXPECT_EQ(s.PenX, after + 8);
+
+    s.Checks.HideCodes = true;
+    setString({0xF8, 0xFF});
+    render();
+    EXPECT_EQ(nonZeroOutside(8, 8, 39, 151), 0);
+    EXPECT_EQ(px(16, 16), 31 - 8);  // nothing but the window
+}
+
+TEST_F(Renderer, OperandCodeShowsItsOperandsInTheLabelAndSkipsThem)
+{
+    setString({0xFC, 0x03, 0x12, GlyphA, 0xFF});
+    render();
+    const int after = expectLabel("[$FC0312]", 16, 16, LightCyan);
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, after, White));
+
+    s.Checks.HideCodes = true;
+    render();
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 16, White));
+    EXPECT_EQ(s.PenX, 24);
+}
+
+TEST_F(Renderer, KeyPromptIsALabelWithTwoHalfHeightLineBreaks)
+{
+    setString({GlyphA, 0xFE, GlyphA, 0xFF});
+    render();
+    expectLabel("[KEY]>", 16, 24, Yellow);
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 32, 16, White));
+    EXPECT_EQ(s.FrameRows, 8);
+    EXPECT_EQ(px(71, 8), 0x0000);  // the window's last row
+    EXPECT_EQ(nonZeroOutside(8, 8, 71, 151), 0);
+    dump("key");
+
+    s.Checks.HideCodes = true;
+    render();
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 24, White));
+    EXPECT_EQ(s.FrameRows, 4);
+}
+
+TEST_F(Renderer, VwfAdvancesByTheRightmostColumnAndBlanksBySix)
+{
+    s.Checks.UseVWFRoutine1 = true;
+    setString({Blank, GlyphA, 0xF0, 0x70, GlyphA, 0xFF});
+    render();
+    const int wide = rightmostColumn(gameWideGlyphPicture(0x70));
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 22, White, 16, 16, false));
+    EXPECT_TRUE(glyphAt(gameWideGlyphPicture(0x70), 16, 22 + 8, White, 16, 16, false));  // A: column 6, advance 8
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 30 + wide + 2, White));
+}
+
+TEST_F(Renderer, PreviewBytesAreDrawnWithThePreviewFont)
+{
+    s.Checks.DTT = true;
+    s.PreviewBytes.fill(0);
+    const uint8_t preview[] = {0x41, 0xF4, 0x00, 0x41, 0x80, 0x41, 0xFF};
+    std::copy(std::begin(preview), std::end(preview), s.PreviewBytes.begin());
+    s.CurrentPointer = 0x1234;
+    render();
+    EXPECT_TRUE(glyphAt(previewGlyphPicture(0x41), 16, 16, White));
+    // F4 00 and 0x80 have no preview glyph: they draw blank and advance.
+    EXPECT_TRUE(glyphAt(previewGlyphPicture(0x41), 16, 16 + 8 + 16, White));
+    EXPECT_TRUE(glyphAt(previewGlyphPicture(0x41), 16, 16 + 8 + 16 + 8 + 8, White));
+    EXPECT_EQ(hex.HexCount, 7);
+    EXPECT_EQ(hex.HexBytes[0], 0x41);
+    EXPECT_EQ(s.CurrentPointer, StringPointer);  // read again at the end
+}
+
+TEST_F(Renderer, TextBelowTheScreenContinuesAtTheTopAndTheWindowStopsAtTheBottom)
+{
+    std::vector<uint8_t> text(30, 0xFD);
+    text.push_back(GlyphA);
+    text.push_back(0xFF);
+    setString(text);
+    render();
+    // PenY 16 + 30 x 16 = 496, taken modulo 369.
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 127, 16, White));
+    EXPECT_EQ(s.FrameRows, 46);
+    EXPECT_EQ(px(368, 8), 0x8430);  // left edge still running at the bottom row
+}
+
+}  // namespace
+}  // namespace scrivel::testing_render
