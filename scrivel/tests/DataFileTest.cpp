@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "rom/DataFile.h"
+
+using namespace scrivel;
+
+namespace {
+
+TEST(DataFile, ReadsTheWellFormedExample)
+{
+    FontFormat f;
+    auto result = parseDataFile("; layout of the dialogue box\r\n"
+                                ".FORMAT 18 16 16 1 16 0 1 2 3\r\n"
+                                ".BLOCK 1A8000 1A0000 40\r\n"
+                                ".block 1D8000 1d0000 2\r\n",
+                                f);
+    EXPECT_EQ(f.LineWidth, 144);
+    EXPECT_EQ(f.CellHeight, 16);
+    EXPECT_EQ(f.CellWidth, 16);
+    EXPECT_EQ(f.Fourth, 1);
+    EXPECT_EQ(f.WideAdvance, 16);
+    EXPECT_EQ(f.Sixth, 0);
+    EXPECT_EQ(f.Seventh, 1);
+    EXPECT_EQ(f.Eighth, 2);
+    EXPECT_EQ(f.Ninth, 3);
+    ASSERT_EQ(result.blocks.size(), 2u);
+    EXPECT_EQ(result.blocks[0].address, 0x1A8000u);
+    EXPECT_EQ(result.blocks[0].textBank, 0x1A0000u);
+    EXPECT_EQ(result.blocks[0].stringCount, 0x40);
+    EXPECT_EQ(result.blocks[1].address, 0x1D8000u);
+    EXPECT_EQ(result.blocks[1].textBank, 0x1D0000u);
+    EXPECT_EQ(result.blocks[1].stringCount, 2);
+    EXPECT_FALSE(result.truncated);
+}
+
+TEST(DataFile, FormatLineKeepsNumbersItDoesNotGiveAndStoresLowBits)
+{
+    FontFormat f;
+    f.Fourth = 7;
+    f.WideAdvance = 9;
+    parseDataFile(".format 20 8 8\n", f);
+    EXPECT_EQ(f.LineWidth, 160);
+    EXPECT_EQ(f.CellHeight, 8);
+    EXPECT_EQ(f.CellWidth, 8);
+    EXPECT_EQ(f.Fourth, 7);
+    EXPECT_EQ(f.WideAdvance, 9);
+
+    FontFormat g;
+    parseDataFile(".FORMAT 18 264 300 x 5\n", g);
+    EXPECT_EQ(g.CellHeight, 8);   // 264
+    EXPECT_EQ(g.CellWidth, 44);   // 300
+    EXPECT_EQ(g.WideAdvance, 0);  // reading stopped at "x"
+
+    // Number 1 is multiplied by 8 even when the line does not give it; the
+    // multiplication is 16-bit.
+    FontFormat h;
+    parseDataFile(".FORMAT 18\n.FORMATS\n", h);
+    EXPECT_EQ(h.LineWidth, 144 * 8);
+    FontFormat k;
+    parseDataFile(".FORMAT 8193 -1\n", k);
+    EXPECT_EQ(k.LineWidth, 8);
+    EXPECT_EQ(k.CellHeight, 255);
+}
+
+TEST(DataFile, BlockLinesAndWhatIsIgnored)
+{
+    FontFormat f;
+    auto result = parseDataFile("  .BLOCK 1A8000 1A0000 4\n"      // indented: ignored
+                                ".BLOCKS 0x1B8000 1b0000 10041\n"  // longer keyword counts; low 16 bits
+                                ".BLOCK 1C8000 1C0000\n"           // two numbers: skipped
+                                "BLOCK 1C8000 1C0000 3\n"
+                                "\n"
+                                ".BLOCK\t1D8000\t1D0000\t3",        // tabs, no final line break
+                                f);
+    ASSERT_EQ(result.blocks.size(), 2u);
+    EXPECT_EQ(result.blocks[0].address, 0x1B8000u);
+    EXPECT_EQ(result.blocks[0].textBank, 0x1B0000u);
+    EXPECT_EQ(result.blocks[0].stringCount, 0x41);
+    EXPECT_EQ(result.blocks[1].address, 0x1D8000u);
+    EXPECT_EQ(f.LineWidth, 0);  // no format line: untouched
+}
+
+TEST(DataFile, LongLinesAreReadInPiecesOf255)
+{
+    std::string line = ".BLOCK 1A8000 1A0000 2" + std::string(255 - 22, ' ');
+    line += ".BLOCK 1B8000 1B0000 3" + std::string(23, 'x');  // the remaining 45 characters
+    ASSERT_EQ(line.size(), 300u);
+    auto lines = dataFileLines(line + "\n");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), 255u);
+    EXPECT_EQ(lines[1].size(), 45u);
+
+    FontFormat f;
+    auto result = parseDataFile(line + "\n", f);
+    ASSERT_EQ(result.blocks.size(), 2u);
+    EXPECT_EQ(result.blocks[1].address, 0x1B8000u);
+}
+
+TEST(DataFile, KeepsTheFirst256Blocks)
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i) {
+        char line[64];
+        std::snprintf(line, sizeof line, ".BLOCK %X 1D0000 1\n", 0x1A8000 + 2 * i);
+        text += line;
+    }
+    FontFormat f;
+    auto result = parseDataFile(text, f);
+    EXPECT_EQ(result.blocks.size(), 256u);
+    EXPECT_TRUE(result.truncated);
+    EXPECT_EQ(result.blocks[255].address, 0x1A8000u + 2 * 255);
+}
+
+}  // namespace
