@@ -7,7 +7,7 @@
 #include "MergerCommands.h"
 #include "platform/ScriptedPlatform.h"
 #ifdef PACKWELL_CLI_WITH_COMPRESS
-#include "FileCodecs.h"
+#include "compress/FileCodecs.h"
 #endif
 
 namespace packwell_cli {

@@ -192,4 +192,46 @@ TEST_F(CliTest, PackFailures)
     EXPECT_EQ(noSource.err, "Error: Could not read \"" + path("nothing.txt") + "\".\n");
 }
 
+TEST_F(CliTest, CompressGroupsAndDecodeThemBack)
+{
+    std::string intro;
+    for (int i = 0; i < 300; ++i) intro.push_back(static_cast<char>(i < 200 ? 7 : i));
+    writeFile(dir / "INTRO.BIN", intro);
+    writeFile(dir / "TITLE.BIN", "abracadabra");
+    writeFile(dir / "NOTES.TXT", "left alone");
+
+    CliRun rle = run({"rle", "INTRO.BIN"});
+    EXPECT_EQ(rle.status, 0);
+    EXPECT_EQ(rle.err, "Data Compressed using \"Run Length Endcoding\"!\n");
+    EXPECT_EQ(rle.out, "");
+    EXPECT_EQ(readFile(dir / "INTRO.rle").substr(0, 4), std::string("\x2C\x01\x00\x00", 4));
+    EXPECT_FALSE(std::filesystem::exists(dir / "NOTES.rle"));
+
+    CliRun huf = run({"huffman", "TITLE.BIN"});
+    EXPECT_EQ(huf.status, 0);
+    EXPECT_EQ(huf.err, "Data Compressed using \"Huffam\"!\n");
+    EXPECT_EQ(readFile(dir / "TITLE.huf"), std::string("ZHF\x0B\x00\x00\x00\x05\x00\x00"
+                                                       "\x21\x61\x02\x03\x62\x72\x30\x03\x01\x03\x64\x63\x00\xFF\xFF"
+                                                       "\x6E\xA8\xDC", 28));
+
+    EXPECT_EQ(run({"unrle", "INTRO.rle", "intro.out"}).status, 0);
+    EXPECT_EQ(readFile(dir / "intro.out"), intro);
+    EXPECT_EQ(run({"unhuf", "TITLE.huf", "title.out"}).status, 0);
+    EXPECT_EQ(readFile(dir / "title.out"), "abracadabra");
+}
+
+TEST_F(CliTest, DecodersRefuseMalformedInputAndLeaveNoOutput)
+{
+    writeFile(dir / "bad.huf", "ZHX\x01\x00\x00\x00");
+    writeFile(dir / "short.rle", "\x05\x00");
+    for (const auto& args : std::vector<std::vector<std::string>>{{"unhuf", "bad.huf", "out"},
+                                                                  {"unrle", "short.rle", "out"},
+                                                                  {"unhuf", "missing.huf", "out"}}) {
+        CliRun r = run(args);
+        EXPECT_EQ(r.status, 1) << args[1];
+        EXPECT_EQ(r.err.rfind("Error:", 0), 0u) << args[1];
+        EXPECT_FALSE(std::filesystem::exists(dir / "out")) << args[1];
+    }
+}
+
 }  // namespace
