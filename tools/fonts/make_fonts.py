@@ -65,6 +65,20 @@ def narrow(glyphs, ch):
     return rows
 
 
+def left_aligned(rows):
+    """Moves a glyph left until its leftmost set column is column 0, as a
+    proportional font wants it (the advance is the rightmost column + 2)."""
+    used = 0
+    for r in rows:
+        used |= r
+    if used == 0:
+        return rows
+    lead = 0
+    while not used & (0x80 >> lead):
+        lead += 1
+    return [(r << lead) & 0xFF for r in rows]
+
+
 def one_byte_characters():
     chars = list(DIGITS_AND_HEX) + list(PUNCTUATION) + HALFWIDTH_KANA + list(LETTERS) + list(OTHER_ASCII)
     code = 0xC0
@@ -94,7 +108,12 @@ def build_game_font(glyphs, jp_glyphs):
     data = bytearray()
     names = []
     for ch in one_byte_characters():
-        data += bytes(narrow(glyphs, ch))
+        rows = narrow(glyphs, ch)
+        # Latin letters, digits and signs are drawn from column 0; the kana
+        # keep their place in the cell.
+        if ord(ch) < 0xFF61:
+            rows = left_aligned(rows)
+        data += bytes(rows)
         names.append(ch)
     pairs = (GAME_HALF_TILES - FIRST_KANJI_HALF_TILE) // 2
     for ch in first_level_kanji(pairs):
@@ -143,17 +162,7 @@ def picture_from_rows(width, rows, shift=0):
 
 
 def left_aligned_ascii(glyphs, code):
-    rows = narrow(glyphs, chr(code))
-    used = 0
-    for r in rows:
-        used |= r
-    if used == 0:
-        return picture_from_rows(8, rows)
-    lead = 0
-    while not used & (0x80 >> lead):
-        lead += 1
-    rows = [(r << lead) & 0xFF for r in rows]
-    pic = picture_from_rows(8, rows)
+    pic = picture_from_rows(8, left_aligned(narrow(glyphs, chr(code))))
     assert all(line[7] == 0 for line in pic), "glyph wider than 7 pixels"
     return pic
 

@@ -76,9 +76,9 @@ TEST_F(Renderer, AGlyphIsDrawnWhiteWithItsShadowOnTopOfTheWindow)
     setString({GlyphA, 0xFF});
     render();
     EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 16, White));
-    // The bar of the A is row 9, columns 1-6; its shadow lies right of it and
+    // The bar of the A is row 9, columns 0-5; its shadow lies right of it and
     // one row lower, where the clear pixels of row 10 keep it.
-    EXPECT_EQ(px(25, 23), ShadowColour);
+    EXPECT_EQ(px(25, 22), ShadowColour);
     EXPECT_EQ(px(26, 18), ShadowColour);
     // Clear pixels of the cell show the window's gradient (frame row 8 + m).
     EXPECT_EQ(px(16, 16), 31 - 8);
@@ -167,10 +167,12 @@ TEST_F(Renderer, VwfAdvancesByTheRightmostColumnAndBlanksBySix)
     s.Checks.UseVWFRoutine1 = true;
     setString({Blank, GlyphA, 0xF0, 0x70, GlyphA, 0xFF});
     render();
+    const int a = rightmostColumn(gameHalfTilePicture(GlyphA));
     const int wide = rightmostColumn(gameWideGlyphPicture(0x70));
+    ASSERT_EQ(a, 5);
     EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 22, White, 16, 16, false));
-    EXPECT_TRUE(glyphAt(gameWideGlyphPicture(0x70), 16, 22 + 8, White, 16, 16, false));  // A: column 6, advance 8
-    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 30 + wide + 2, White));
+    EXPECT_TRUE(glyphAt(gameWideGlyphPicture(0x70), 16, 22 + a + 2, White, 16, 16, false));
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 22 + a + 2 + wide + 2, White));
 }
 
 TEST_F(Renderer, PreviewBytesAreDrawnWithThePreviewFont)
