@@ -1,0 +1,224 @@
+// scrivel-cli end to end: the built program on files in a temporary folder
+// and on the demo ROM.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <sys/wait.h>
+
+#include "EditorFixture.h"
+#include "testing/TempDir.h"
+
+using testing_support::readFile;
+using testing_support::TempDir;
+using testing_support::writeFile;
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun runCli(const std::string& arguments, const std::string& folder = ".")
+{
+    TempDir scratch;
+    std::string errPath = (scratch / "stderr").string();
+    std::string command = "cd '" + folder + "' && '" SCRIVEL_CLI "' " + arguments + " 2>'" + errPath + "'";
+    CliRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 4096> buffer;
+    size_t got;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), got);
+    int raw = ::pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.err = readFile(errPath);
+    return run;
+}
+
+uint32_t bigEndian(const std::string& s, size_t at)
+{
+    return (uint32_t(uint8_t(s[at])) << 24) | (uint32_t(uint8_t(s[at + 1])) << 16) |
+           (uint32_t(uint8_t(s[at + 2])) << 8) | uint32_t(uint8_t(s[at + 3]));
+}
+
+// Reads back a PNG of stored deflate blocks: returns the RGB rows without
+// their filter bytes, checking the chunk layout on the way.
+std::string pngPixels(const std::string& png, int& width, int& height)
+{
+    EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1A\n", 8));
+    std::string idat;
+    size_t at = 8;
+    while (at + 8 <= png.size()) {
+        uint32_t length = bigEndian(png, at);
+        std::string type = png.substr(at + 4, 4);
+        std::string data = png.substr(at + 8, length);
+        if (type == "IHDR") {
+            width = static_cast<int>(bigEndian(data, 0));
+            height = static_cast<int>(bigEndian(data, 4));
+            EXPECT_EQ(data.substr(8, 5), std::string("\x08\x02\x00\x00\x00", 5));
+        }
+        if (type == "IDAT") idat += data;
+        at += 12 + length;
+    }
+    EXPECT_EQ(at, png.size());
+    std::string raw;
+    size_t p = 2;  // zlib header
+    for (;;) {
+        bool last = idat[p] & 1;
+        size_t length = uint8_t(idat[p + 1]) | (uint8_t(idat[p + 2]) << 8);
+        raw += idat.substr(p + 5, length);
+        p += 5 + length;
+        if (last) break;
+    }
+    std::string rows;
+    size_t stride = 1 + 3 * static_cast<size_t>(width);
+    for (int y = 0; y < height; ++y) {
+        EXPECT_EQ(raw[y * stride], 0);
+        rows += raw.substr(y * stride + 1, stride - 1);
+    }
+    return rows;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    Cli()
+    {
+        writeFile(dir / "rom.sfc", scrivel::testing_rom::editorRom().bytes());
+        writeFile(dir / "blocks.txt", std::string(scrivel::testing_rom::EditorDataFile));
+    }
+    TempDir dir;
+};
+
+TEST_F(Cli, RenderPrintsThePanelsAndTheBytes)
+{
+    CliRun run = runCli("render rom.sfc blocks.txt 0 3", dir.str());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Offset: 1A9C40 | PTR: 9C40 -> 1A8006\n03 04 05 FF\nControl Codes: Visible | VWF: Inactive\n");
+    EXPECT_EQ(run.err, "ROM loaded successfully!\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "Dumps"));
+
+    run = runCli("render --vwf rom.sfc blocks.txt --hide-codes 1 1", dir.str());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Offset: 1B9003 | PTR: 9003 -> 1B8002\nF0 70 FF\nControl Codes: Hidden | VWF: Active\n");
+}
+
+TEST_F(Cli, RawAndPngHoldTheSameScreen)
+{
+    CliRun run = runCli("render rom.sfc blocks.txt 0 2 --raw out/../screen.raw --png screen.png", dir.str());
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string raw = readFile(dir / "screen.raw");
+    ASSERT_EQ(raw.size(), 236160u);
+
+    int width = 0, height = 0;
+    std::string rgb = pngPixels(readFile(dir / "screen.png"), width, height);
+    EXPECT_EQ(width, 320);
+    EXPECT_EQ(height, 369);
+    ASSERT_EQ(rgb.size(), 320u * 369u * 3u);
+    bool anyColour = false;
+    for (size_t i = 0; i < 320u * 369u; ++i) {
+        unsigned pixel = uint8_t(raw[2 * i]) | (uint8_t(raw[2 * i + 1]) << 8);
+        unsigned r = pixel >> 11, g = (pixel >> 5) & 0x3F, b = pixel & 0x1F;
+        ASSERT_EQ(uint8_t(rgb[3 * i]), (r << 3) | (r >> 2)) << i;
+        ASSERT_EQ(uint8_t(rgb[3 * i + 1]), (g << 2) | (g >> 4)) << i;
+        ASSERT_EQ(uint8_t(rgb[3 * i + 2]), (b << 3) | (b >> 2)) << i;
+        anyColour = anyColour || pixel != 0;
+    }
+    EXPECT_TRUE(anyColour);
+}
+
+TEST_F(Cli, RenderWithAScriptShowsTheCompiledSection)
+{
+    writeFile(dir / "script.txt", std::string(".STRING 1\r\nHi[key]\r\nYou\r\n.ENDS\r\n"));
+    CliRun run = runCli("render rom.sfc blocks.txt 0 1 --script script.txt", dir.str());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Offset: 1A9C38 | PTR: 9C38 -> 1A8002\n48 69 F6 FE 59 6F 75 FF\n"
+                       "Control Codes: Visible | VWF: Inactive\n");
+    EXPECT_EQ(runCli("compile script.txt 1", dir.str()).out, "48 69 F6 FE 59 6F 75 FF\n");
+}
+
+TEST_F(Cli, CompileWithoutTheMarkerPrintsNothing)
+{
+    writeFile(dir / "script.txt", std::string(".STRING 1\r\nHi\r\n.ENDS\r\n"));
+    CliRun run = runCli("compile script.txt 2", dir.str());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(runCli("compile nothing.txt 1", dir.str()).status, 1);
+}
+
+TEST_F(Cli, Refusals)
+{
+    auto wrong = scrivel::testing_rom::editorRom().bytes();
+    wrong[0x7FC0] = 'v';
+    writeFile(dir / "wrong.sfc", wrong);
+    CliRun run = runCli("render wrong.sfc blocks.txt 0 0", dir.str());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Error: This is not the ROM used.\nPlease load the correct ROM.\n");
+
+    run = runCli("render rom.sfc missing.txt 0 0", dir.str());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "ROM loaded successfully!\nFatal Error: Could not open FONT file!\n");
+
+    EXPECT_EQ(runCli("render rom.sfc blocks.txt 2 0", dir.str()).status, 1);
+    EXPECT_EQ(runCli("render rom.sfc blocks.txt 1 2", dir.str()).status, 1);
+    EXPECT_EQ(runCli("render rom.sfc blocks.txt 0 0 --script none.txt", dir.str()).status, 1);
+}
+
+TEST_F(Cli, UsageErrors)
+{
+    for (const char* args : {"", "draw x", "render rom.sfc blocks.txt 0", "render rom.sfc blocks.txt 0 x",
+                             "render rom.sfc blocks.txt 0 0 --png", "render rom.sfc blocks.txt 0 0 --bold",
+                             "compile a", "fonts"}) {
+        CliRun run = runCli(args, dir.str());
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_NE(run.err.find("Usage"), std::string::npos) << args;
+    }
+    CliRun help = runCli("--help", dir.str());
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("scrivel-cli render ROM DATA BLOCK STRING"), std::string::npos);
+}
+
+TEST_F(Cli, FontsWritesThePictureData)
+{
+    CliRun run = runCli("fonts data", dir.str());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(std::filesystem::file_size(dir / "data" / "gamefont.bin"), 40512u);
+    EXPECT_EQ(std::filesystem::file_size(dir / "data" / "labelfont.bin"), 6144u);
+    EXPECT_EQ(std::filesystem::file_size(dir / "data" / "previewfont.bin"), 32768u);
+    std::string tiles = readFile(dir / "data" / "windowtiles.bin");
+    ASSERT_EQ(tiles.size(), 1152u);
+    EXPECT_EQ(tiles.substr(0, 2), "\x14\x21");            // tile 0: the gradient placeholder 0x2114
+    EXPECT_EQ(tiles.substr(128, 4), std::string("\x00\x00\x30\x84", 4));  // tile 1 starts K G
+}
+
+TEST(CliDemo, EveryDemoStringRendersInEveryViewMode)
+{
+    const std::string demo = DEMO_DIR;
+    ASSERT_TRUE(std::filesystem::exists(demo + "/demo.sfc"));
+    std::string blocks = readFile(demo + "/demo-blocks.txt");
+    int block = 0;
+    for (const std::string options : {"", "--hide-codes", "--vwf", "--hide-codes --vwf"}) {
+        for (block = 0;; ++block) {
+            CliRun first = runCli("render demo.sfc demo-blocks.txt " + std::to_string(block) + " 0 " + options, demo);
+            if (first.status != 0) break;
+            for (int n = 1;; ++n) {
+                CliRun run = runCli("render demo.sfc demo-blocks.txt " + std::to_string(block) + " " +
+                                     std::to_string(n) + " " + options, demo);
+                if (run.status != 0) {
+                    EXPECT_NE(run.err.find("is not in the string list"), std::string::npos) << run.err;
+                    break;
+                }
+                EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3);
+            }
+        }
+        EXPECT_GE(block, 2) << options;
+    }
+}
+
+}  // namespace
