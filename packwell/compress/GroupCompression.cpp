@@ -1,0 +1,109 @@
+// Edit > Compress a group of Files... [ Huffman ] and [ RLE ]: one compressed
+// file per member of the chosen file's group, beside the members.
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "pack/Dialogs.h"
+#include "pack/Group.h"
+#include "pack/MergerCommands.h"
+
+#include "CompressedOutput.h"
+#include "EncodeMessages.h"
+#include "FileSize.h"
+#include "HuffmanCoder.h"
+#include "RleCoder.h"
+
+namespace pack {
+namespace {
+
+struct GroupCoder {
+    compress::EncodeStatus (*encode)(std::FILE*, std::FILE*);
+    const char* extension;
+    const char* closingMessage;
+    // The RLE command gives up on the rest of the group when memory runs out.
+    bool stopsWithoutMemory;
+};
+
+const GroupCoder kHuffman{compress::huffmanEncode, ".huf", "Data Compressed using \"Huffam\"!", false};
+const GroupCoder kRle{compress::rleEncode, ".rle", "Data Compressed using \"Run Length Endcoding\"!", true};
+
+// The member name up to its first "." with the coder's extension.
+std::string compressedName(const std::string& member, const char* extension)
+{
+    return member.substr(0, member.find('.')) + extension;
+}
+
+enum class MemberOutcome { Done, Skipped, StopGroup };
+
+MemberOutcome compressMember(MergerSession& s, const GroupCoder& coder, const std::string& member,
+                             const std::string& target)
+{
+    std::FILE* in = std::fopen(member.c_str(), "rb");
+    if (in) {
+        // Refused before its compressed file is touched.
+        const auto size = compress::sizeAndRewind(in);
+        if (size && *size > compress::kLargestStoredSize) {
+            std::fclose(in);
+            s.platform.showMessage(compress::encodeFailureMessage(compress::EncodeStatus::TooLarge, member, coder.extension));
+            s.failed = true;
+            return MemberOutcome::Skipped;
+        }
+    }
+    // Created even when the member could not be opened; it then stays empty.
+    std::FILE* out = compress::createBesideMember(target, in);
+    if (!in || !out) {
+        if (in) std::fclose(in);
+        if (out) std::fclose(out);
+        s.failed = true;  // skipped without a message
+        return MemberOutcome::Skipped;
+    }
+    const compress::EncodeStatus status = coder.encode(in, out);
+    std::fclose(in);
+    const bool written = std::ferror(out) == 0;
+    const bool closed = std::fclose(out) == 0;
+    if (status == compress::EncodeStatus::NoMemory && coder.stopsWithoutMemory) {
+        s.failed = true;
+        return MemberOutcome::StopGroup;
+    }
+    if (status != compress::EncodeStatus::Ok) {
+        s.platform.showMessage(compress::encodeFailureMessage(status, member, coder.extension));
+        s.failed = true;
+    } else if (!written || !closed) {
+        s.platform.showMessage(compress::writeFailureMessage(target));
+        s.failed = true;
+    }
+    return MemberOutcome::Done;
+}
+
+void compressGroup(MergerSession& s, const GroupCoder& coder)
+{
+    platform::Platform& p = s.platform;
+    s.dialogFolder = p.workingFolder();
+    const auto chosen = chooseFileToOpen(s, "Select a file with GROUP's extension...");
+    if (!chosen) return;
+    const auto pattern = groupPattern(*chosen);
+    if (!pattern) return;
+
+    // The members are listed before anything is written, so that no file of
+    // this run becomes a member; a member whose compressed name is that of a
+    // member (its own included) is left alone.
+    const std::vector<std::string> members = p.findFiles(p.workingFolder(), *pattern);
+    const std::set<std::string> memberNames(members.begin(), members.end());
+    for (const std::string& member : members) {
+        const std::string target = compressedName(member, coder.extension);
+        if (memberNames.count(target) != 0) continue;
+        if (compressMember(s, coder, member, target) == MemberOutcome::StopGroup) break;
+    }
+    p.showMessage(coder.closingMessage);
+}
+
+}  // namespace
+
+void compressGroupHuffman(MergerSession& s) { compressGroup(s, kHuffman); }
+
+void compressGroupRle(MergerSession& s) { compressGroup(s, kRle); }
+
+}  // namespace pack

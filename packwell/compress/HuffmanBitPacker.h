@@ -1,0 +1,50 @@
+#pragma once
+// Packs the codes of a run of bytes into the .huf bit stream, most
+// significant bit first, carrying the unfinished byte from one call to the
+// next.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "HuffmanTree.h"
+
+namespace compress {
+
+class HuffmanBitPacker {
+public:
+    explicit HuffmanBitPacker(const std::array<HuffmanCode, 256>& codes);
+
+    // Room that pack() may need for size input bytes.
+    static constexpr std::size_t bound(std::size_t size) { return size * 8 + 16; }
+
+    // Codes data[0, size) into out and returns the end of what was written.
+    // Bytes without a code contribute no bits; missingSeen() then turns true.
+    std::uint8_t* pack(const std::uint8_t* data, std::size_t size, std::uint8_t* out);
+    // Writes the remaining 1 to 7 bits, if any, as the last byte, padded
+    // with 0 bits.
+    std::uint8_t* finish(std::uint8_t* out);
+
+    bool missingSeen() const { return missing_ != 0; }
+    void clearMissing() { missing_ = 0; }
+
+private:
+    struct Entry {
+        std::uint64_t top;      // the code in the high bits
+        std::uint32_t length;
+        std::uint32_t missing;  // 1 for a byte value without a code
+    };
+    template <int K>
+    std::uint8_t* packFast(const std::uint8_t* data, std::size_t size, std::uint8_t* out);
+    std::uint8_t* packLong(const std::uint8_t* data, std::size_t size, std::uint8_t* out);
+
+    std::array<Entry, 256> entries_{};
+    std::array<HuffmanCode, 256> codes_{};
+    unsigned longest_ = 0;
+    // Bits not yet written, in the high bits of acc_; fewer than 8 between calls.
+    std::uint64_t acc_ = 0;
+    unsigned pending_ = 0;
+    std::uint32_t missing_ = 0;
+};
+
+}  // namespace compress
