@@ -43,6 +43,7 @@ bool InputFile::open(const std::string& path)
         return false;
     }
     fd_ = fd;
+    identity_ = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
     regular_ = S_ISREG(st.st_mode);
     size_ = regular_ ? static_cast<uint64_t>(st.st_size) : 0;
     return true;
@@ -87,6 +88,7 @@ void InputFile::close()
     fd_ = -1;
     size_ = 0;
     regular_ = false;
+    identity_ = {};
 }
 
 bool OutputFile::openWith(const std::string& path, int flags)
@@ -103,6 +105,7 @@ bool OutputFile::openWith(const std::string& path, int flags)
         return false;
     }
     fd_ = fd;
+    identity_ = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
     length_ = S_ISREG(st.st_mode) ? static_cast<uint64_t>(st.st_size) : 0;
     failed_ = false;
     used_ = 0;
@@ -202,7 +205,7 @@ bool writeFileReplacing(const std::string& path, const std::string& bytes)
 
     struct stat old;
     bool hadOld = ::stat(path.c_str(), &old) == 0;
-    if (hadOld && S_ISDIR(old.st_mode)) return false;
+    if (hadOld && (S_ISDIR(old.st_mode) || ::access(path.c_str(), W_OK) != 0)) return false;
 
     std::string temp;
     int fd = -1;

@@ -11,6 +11,14 @@
 
 namespace pack {
 
+// Which file an open file is (device and inode): two names of one file
+// give the same identity.
+struct FileIdentity {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 class InputFile {
 public:
     InputFile() = default;
@@ -25,6 +33,7 @@ public:
     uint64_t size() const { return size_; }
     // True for a plain file, whose length is known.
     bool isRegular() const { return regular_; }
+    FileIdentity identity() const { return identity_; }
     // Reads up to n bytes; returns the count (0 at the end) or -1 on error.
     long read(void* buffer, size_t n);
     // Reads everything that is left into bytes. False on a read error.
@@ -35,6 +44,7 @@ private:
     int fd_ = -1;
     uint64_t size_ = 0;
     bool regular_ = false;
+    FileIdentity identity_;
 };
 
 class OutputFile {
@@ -49,6 +59,7 @@ public:
     // Opens path for appending, creating it empty when missing.
     bool openForAppend(const std::string& path);
     bool isOpen() const { return fd_ >= 0; }
+    FileIdentity identity() const { return identity_; }
 
     // The length of the file including what is still buffered.
     uint64_t length() const { return length_; }
@@ -71,6 +82,7 @@ private:
     void writeDirect(const unsigned char* bytes, size_t n);
 
     int fd_ = -1;
+    FileIdentity identity_;
     uint64_t length_ = 0;
     bool failed_ = false;
     std::vector<unsigned char> buffer_;
@@ -82,7 +94,8 @@ bool readWholeFile(const std::string& path, std::string& bytes);
 
 // Writes bytes to path through a temporary file in the same folder that is
 // then renamed over path, so that a failed write leaves any earlier file as
-// it was. An existing file's permissions are kept. False on any failure.
+// it was. An existing file's permissions are kept; a file that may not be
+// written is not replaced. False on any failure.
 bool writeFileReplacing(const std::string& path, const std::string& bytes);
 
 }  // namespace pack

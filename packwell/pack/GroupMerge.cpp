@@ -45,6 +45,7 @@ bool mergeMembers(MergerSession& s, const std::string& pattern)
             s.failed = true;  // this member and all later ones are left out
             break;
         }
+        if (member.identity() == data.identity()) continue;  // another name of "Merged.dat"
         MergeMember m{mergeDefineName(name), data.length()};
         if (!data.appendFrom(member, member.isRegular(), member.size())) {
             data.truncateTo(m.offset);
