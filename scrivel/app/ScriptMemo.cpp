@@ -1,0 +1,189 @@
+#include "ScriptMemo.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <algorithm>
+
+#include "EditorFonts.h"
+#include "script/TextFiles.h"
+
+namespace scrivel::app {
+
+namespace {
+
+QString fromEightBit(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string toEightBit(const QString& text)
+{
+    return text.toLatin1().toStdString();
+}
+
+}  // namespace
+
+ScriptMemo::ScriptMemo(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setObjectName(QStringLiteral("TDMemo"));
+    setFont(courierFont(12));
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setTabChangesFocus(true);
+    // A scroll bar that comes and goes would change the wrapping width, and
+    // with it the line numbers, in the middle of a search.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(document(), &QTextDocument::contentsChanged, this, [this] { linesValid_ = false; });
+}
+
+void ScriptMemo::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    linesValid_ = false;
+    emit resized();
+}
+
+const std::vector<ScriptMemo::DisplayLine>& ScriptMemo::displayLines() const
+{
+    if (linesValid_) return lines_;
+    lines_.clear();
+    const QTextDocument* doc = document();
+    if (!doc->isEmpty()) {
+        QAbstractTextDocumentLayout* layout = doc->documentLayout();
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+            layout->blockBoundingRect(block);  // lays the block out if it is not yet
+            const QTextLayout* textLayout = block.layout();
+            const int count = textLayout ? textLayout->lineCount() : 0;
+            if (count == 0) {
+                lines_.push_back({block.position(), block.length() - 1});
+                continue;
+            }
+            for (int i = 0; i < count; ++i) {
+                const QTextLine l = textLayout->lineAt(i);
+                lines_.push_back({block.position() + l.textStart(), l.textLength()});
+            }
+        }
+    }
+    linesValid_ = true;
+    return lines_;
+}
+
+int ScriptMemo::lineCount() const
+{
+    return static_cast<int>(displayLines().size());
+}
+
+std::string ScriptMemo::line(int index) const
+{
+    const auto& lines = displayLines();
+    if (index < 0 || index >= static_cast<int>(lines.size())) return {};
+    const DisplayLine& l = lines[static_cast<size_t>(index)];
+    const QTextBlock block = document()->findBlock(l.start);
+    return toEightBit(block.text().mid(l.start - block.position(), l.length));
+}
+
+std::string ScriptMemo::text() const
+{
+    if (document()->isEmpty()) return {};
+    QString all;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin()) all += QLatin1Char('\n');
+        all += block.text();
+    }
+    return toEightBit(all);
+}
+
+bool ScriptMemo::loadFromFile(const std::string& path)
+{
+    const std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes) return false;
+    QString all;
+    const std::vector<std::string> fileLines = splitTextLines(*bytes);
+    for (size_t i = 0; i < fileLines.size(); ++i) {
+        if (i) all += QLatin1Char('\n');
+        all += fromEightBit(fileLines[i]);
+    }
+    setPlainText(all);
+    return true;
+}
+
+std::string ScriptMemo::saveToFile(const std::string& path)
+{
+    std::vector<std::string> fileLines;
+    if (!document()->isEmpty())
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+            fileLines.push_back(toEightBit(block.text()));
+    return writeFileAtomically(path, joinTextLines(fileLines));
+}
+
+void ScriptMemo::clearText()
+{
+    clear();
+}
+
+int ScriptMemo::caretPosition() const
+{
+    return textCursor().selectionStart();
+}
+
+int ScriptMemo::selectionLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void ScriptMemo::setCaret(int position, int length)
+{
+    const int last = std::max(0, document()->characterCount() - 1);
+    const int start = std::clamp(position, 0, last);
+    const int end = std::clamp(start + std::max(0, length), start, last);
+    QTextCursor cursor(document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+bool ScriptMemo::modified() const
+{
+    return document()->isModified();
+}
+
+void ScriptMemo::setModified(bool value)
+{
+    document()->setModified(value);
+}
+
+int ScriptMemo::firstVisibleLine() const
+{
+    displayLines();  // every block laid out, so the scroll bar counts display lines
+    return verticalScrollBar()->value();
+}
+
+void ScriptMemo::scrollLines(int delta)
+{
+    displayLines();
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() + delta);
+}
+
+int ScriptMemo::find(const std::string& needle, int from) const
+{
+    if (from < 0) from = 0;
+    const QString all = fromEightBit(text());
+    if (from > all.size()) return -1;
+    return static_cast<int>(all.indexOf(fromEightBit(needle), from, Qt::CaseInsensitive));
+}
+
+int ScriptMemo::lineFromPosition(int position) const
+{
+    const auto& lines = displayLines();
+    if (lines.empty()) return 0;
+    auto after = std::upper_bound(lines.begin(), lines.end(), position,
+                                  [](int p, const DisplayLine& l) { return p < l.start; });
+    if (after == lines.begin()) return 0;
+    return static_cast<int>(after - lines.begin()) - 1;
+}
+
+}  // namespace scrivel::app

@@ -1,0 +1,53 @@
+#pragma once
+// TDMemo: the plain-text script editor. It wraps at its width, and every
+// line number it gives out counts lines as displayed (a wrapped line is
+// several). Text is 8-bit: one character per byte in both directions, and
+// characters beyond 8 bits are written as "?".
+
+#include <QPlainTextEdit>
+#include <vector>
+
+#include "editor/EditorView.h"
+
+namespace scrivel::app {
+
+class ScriptMemo : public QPlainTextEdit, public TextEditorView {
+    Q_OBJECT
+public:
+    explicit ScriptMemo(QWidget* parent);
+
+    int lineCount() const override;
+    std::string line(int index) const override;
+    std::string text() const override;
+    bool loadFromFile(const std::string& path) override;
+    std::string saveToFile(const std::string& path) override;
+    void clearText() override;
+    int caretPosition() const override;
+    int selectionLength() const override;
+    void setCaret(int position, int selectionLength) override;
+    bool modified() const override;
+    void setModified(bool modified) override;
+    int firstVisibleLine() const override;
+    void scrollLines(int delta) override;
+    int find(const std::string& needle, int from) const override;
+    int lineFromPosition(int position) const override;
+
+signals:
+    // The editor's size changed and its lines have been laid out anew.
+    void resized();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct DisplayLine {
+        int start;   // position of the first character
+        int length;  // characters, without the line break
+    };
+    const std::vector<DisplayLine>& displayLines() const;
+
+    mutable std::vector<DisplayLine> lines_;
+    mutable bool linesValid_ = false;
+};
+
+}  // namespace scrivel::app

@@ -1,0 +1,46 @@
+// scrivel: the script editor's desktop program.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+#include <exception>
+
+#include "AppTitle.h"
+#include "LaunchArguments.h"
+#include "LaunchPlatform.h"
+#include "VO_Main.h"
+
+using namespace scrivel::app;
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const LaunchArguments args = parseLaunchArguments(application.arguments().mid(1));
+    if (args.help) {
+        std::fputs(LaunchUsage, stdout);
+        return 0;
+    }
+    if (args.usageError) {
+        std::fputs(LaunchUsage, stderr);
+        return 2;
+    }
+
+    LaunchPlatform platform(QString::fromUtf8(ApplicationTitle));
+    if (args.rom) platform.presetOpenChoice("Open ROM File", *args.rom);
+    if (args.data) platform.presetOpenChoice("Open Text Block Data File", *args.data);
+
+    try {
+        TVOForm VOForm(platform);
+        platform.setParentWindow(&VOForm);
+        if (VOForm.closeRequested()) return 0;
+        QObject::connect(&VOForm, &TVOForm::closed, &application, &QApplication::quit);
+        VOForm.showAll();
+        if (args.rom) QTimer::singleShot(0, VOForm.menu.OpenBinaryTextData1, &QAction::trigger);
+        application.exec();
+    } catch (const std::exception& error) {
+        QMessageBox box(QMessageBox::Critical, QString::fromUtf8(ApplicationTitle), QString::fromLocal8Bit(error.what()));
+        box.exec();
+    }
+    return 0;
+}
