@@ -175,7 +175,7 @@ void EditorCommands::dropScriptFile(const std::string& message)
     platform_.showMessage(message);
 }
 
-void EditorCommands::saveTextFile()
+bool EditorCommands::saveTextFile()
 {
     TextEditorView& editor = view_.textEditor();
     std::string error = state_.ScriptFilePath.empty()
@@ -183,10 +183,11 @@ void EditorCommands::saveTextFile()
                             : editor.saveToFile(state_.ScriptFilePath);
     if (!error.empty()) {
         platform_.showMessage(error);
-        return;
+        return false;
     }
     platform_.showMessage("Text file was saved!");
     editor.setModified(false);
+    return true;
 }
 
 void EditorCommands::stringListClick(bool hasSender)

@@ -23,7 +23,7 @@ public:
 
     void openRom();                 // File > &Open ROM File (Ctrl+O)
     void loadDataFile();            // File > Load Text Block Data File (Ctrl+F)
-    void saveTextFile();            // File > &Save Text File (Ctrl+S)
+    bool saveTextFile();            // File > &Save Text File (Ctrl+S); false when nothing was saved
     void blockListClick();          // bListClick
     void stringListClick(bool hasSender);  // pListClick
     void toggleTranslatedText();    // View > &Display Translated Text (Ctrl+D)

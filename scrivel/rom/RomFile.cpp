@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <sys/stat.h>
 
 namespace scrivel {
 
@@ -24,6 +25,8 @@ long fileLength(std::FILE* f)
 RomReadStatus readRomFile(const std::string& path, std::vector<uint8_t>& image)
 {
     image.clear();
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return RomReadStatus::CannotOpen;
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return RomReadStatus::CannotOpen;
     long length = fileLength(f);

@@ -108,12 +108,15 @@ TEST_F(OpenRom, RefusedFilesLeaveNoRomLoaded)
 TEST_F(OpenRom, FileThatCannotBeOpenedKeepsTheLoadedRom)
 {
     openRom();
-    platform.clearRecords();
-    platform.queueChoice((dir / "missing.sfc").string());
-    commands.openRom();
-    EXPECT_EQ(platform.messages(), std::vector<std::string>{"Fatal Error: Could not open file!"});
-    EXPECT_TRUE(state.romLoaded);
-    EXPECT_EQ(state.RomPath, (dir / "missing.sfc").string());
+    std::filesystem::create_directory(dir / "folder.sfc");
+    for (const char* name : {"missing.sfc", "folder.sfc"}) {
+        platform.clearRecords();
+        platform.queueChoice((dir / name).string());
+        commands.openRom();
+        EXPECT_EQ(platform.messages(), std::vector<std::string>{"Fatal Error: Could not open file!"}) << name;
+        EXPECT_TRUE(state.romLoaded);
+        EXPECT_EQ(state.RomPath, (dir / name).string());
+    }
 }
 
 TEST_F(OpenRom, SecondOpenWithTheDataDialogCancelledKeepsTheBlocks)
