@@ -19,7 +19,10 @@ void createPackSource(MergerSession& s)
         std::optional<std::string> chosen =
             chooseFileToOpen(s, "Select a file with GROUP's extension to Pack...");
         if (!chosen) return;
-        s.dialogFolder = replaceAll(s.platform.workingFolder(), ' ', '_');
+        // The working folder is now the chosen file's folder; it is written
+        // as the dialog gave it (the system's name for the current folder
+        // would resolve symbolic links).
+        s.dialogFolder = replaceAll(platform::folderOf(*chosen), ' ', '_');
         std::optional<std::string> pattern = groupPattern(*chosen);
         std::optional<std::string> extension = groupExtension(*chosen);
         if (!pattern || !extension) {

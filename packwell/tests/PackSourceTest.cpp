@@ -48,6 +48,16 @@ TEST_F(PackSourceTest, TwoGroupsAreAppendedAfterWhatTheReportHolds)
     EXPECT_EQ(platform.dialogs()[1].request.initialFolder, dir.str() + "/v2.1");
 }
 
+TEST_F(PackSourceTest, FolderIsWrittenAsTheDialogGaveIt)
+{
+    std::filesystem::create_directory(dir / "real");
+    std::filesystem::create_directory_symlink("real", dir / "linked");
+    write("real/a.bin", "");
+    platform.queueChoice(path("linked/a.bin"));
+    pack::createPackSource(session);
+    EXPECT_EQ(report.line(1), ".GAMEPACK_FILE->bin " + dir.str() + "/linked/a.bin");
+}
+
 TEST_F(PackSourceTest, EmptyGroupStillGetsItsHeading)
 {
     platform.queueChoice(path("ghost.qqq"));
