@@ -1,0 +1,61 @@
+// The marker search and the section compiler over random script text: the
+// search lands inside the text, the compiled section always ends in a 255
+// within the preview buffer, and a section never reads past the text.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "editor/HeadlessViews.h"
+#include "script/MarkerSearch.h"
+#include "script/PreviewCompiler.h"
+#include "script/TextFiles.h"
+
+namespace {
+
+void checkSection(size_t count, const std::array<uint8_t, scrivel::PreviewSize>& bytes)
+{
+    if (count == 0 || count > scrivel::PreviewSize) std::abort();
+    if (bytes[count - 1] != scrivel::EndOfStringByte) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider in(data, size);
+    const int stringNumber = in.ConsumeIntegralInRange<int>(-2, 300);
+    const int caret = in.ConsumeIntegral<int>();
+    const int selection = in.ConsumeIntegral<int>();
+    const std::string needle = in.ConsumeBool() ? scrivel::markerText(stringNumber) : in.ConsumeRandomLengthString(16);
+    const std::string text = in.ConsumeRemainingBytesAsString();
+
+    scrivel::HeadlessTextEditor editor;
+    editor.setVisibleLines(20);
+    editor.setText(text);
+    editor.setCaret(caret, selection);
+
+    static std::array<uint8_t, scrivel::PreviewSize> bytes;
+    // A few searches in a row, each from the previous match, as repeated Find does.
+    for (int round = 0; round < 3; ++round) {
+        const int line = scrivel::markerSearch(editor, needle);
+        if (line < -1 || line >= std::max(editor.lineCount(), 1)) std::abort();
+        if (line < 0) break;
+        const size_t count =
+            scrivel::compileSection(editor.lineCount(), [&](int i) { return editor.line(i); }, line, bytes);
+        checkSection(count, bytes);
+        editor.setCaret(editor.caretPosition(), static_cast<int>(needle.size()));
+    }
+
+    // The same text read as a script file is read from disk.
+    const std::vector<std::string> lines = scrivel::splitTextLines(text);
+    const int marker = lines.empty() ? -1 : static_cast<int>(static_cast<unsigned>(caret) % lines.size());
+    checkSection(scrivel::compileSection(lines, marker, bytes), bytes);
+    if (scrivel::splitTextLines(scrivel::joinTextLines(lines)) != lines) std::abort();
+    return 0;
+}

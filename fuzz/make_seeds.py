@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""Writes the small seed corpora of the fuzz targets into corpus/<target>/,
+from the same fixtures the unit tests use. Run again after changing it;
+the files are kept in the repository."""
+
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def put(target, name, data):
+    folder = os.path.join(HERE, "corpus", target)
+    os.makedirs(folder, exist_ok=True)
+    if isinstance(data, str):
+        data = data.encode("latin-1")
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(data)
+
+
+# Text block data files.
+put("fuzz_data_file", "editor", "; test blocks\r\n.FORMAT 18 16 16 1 16 0 1 2 3\r\n"
+    ".BLOCK 1A8000 1A0000 4\r\n.BLOCK 1B8000 1B0000 2\r\n")
+put("fuzz_data_file", "odd-lines", ".FORMAT 18 264 300 x 5\n.FORMATS\n.FORMAT 8193 -1\n"
+    ".BLOCKS 0x1B8000 1b0000 10041\n.BLOCK 1C8000 1C0000\n.BLOCK\t1D8000\t1D0000\t3")
+put("fuzz_data_file", "long-line", ".BLOCK 1A8000 1A0000 2" + " " * 233 + ".BLOCK 1B8000 1B0000 3" + "x" * 23 + "\n")
+put("fuzz_data_file", "many-blocks", "".join(".BLOCK %X 1D0000 1\n" % (0x1A8000 + 2 * i) for i in range(260)))
+
+# Script text: a template with sections, control codes and hex runs.
+template = "// Do not erase these: \r\n// .STRING #\r\n// .ENDS\r\n\r\n\r\n"
+for n, body in enumerate(["Hello[KEY]", "[COLOR$02]Hi", "[$F5][$0A1B]", "a[b",
+                          "[key][Name][clrscr][pause][choice][color]", "[NAMEX]", "[$F]ab", "[$123"]):
+    template += ".STRING %d\r\n%s\r\nsecond line\r\n.ENDS\r\n\r\n" % (n, body)
+# The provider reads its numbers from the end: string 3, whole text.
+put("fuzz_script_text", "template", template + "\x01\x00\x00\x00\x02\x00\x00\x00\x03\x00\x00\x00\x01")
+put("fuzz_script_text", "unterminated", ".STRING 0\nHi\n.STRING 1\n" + "x" * 300 + "\x00\x00\x00\x00\x00")
+
+
+# ROM strings: the payload (a pointer table followed by the strings it
+# points at, the first pointer 0x8000 of a text bank) comes first, closed by
+# the provider's "\\" + other byte; the numbers are read from the end.
+def rom_seed(strings, table_entries=None):
+    table = b""
+    pointer = 0x8000 + 2 * len(strings)
+    body = b""
+    for s in strings:
+        table += struct.pack("<H", pointer)
+        body += bytes(s)
+        pointer += len(s)
+    payload = (table + body).replace(b"\\", b"\\\\") + b"\\x"
+    # Trailing bytes: steps and numbers, consumed back to front.
+    tail = bytes(range(0, 64))
+    return payload + b"\x00" * 8 + tail
+
+
+put("fuzz_rom_strings", "fixture", rom_seed([[0x0A, 0x0B, 0x0C, 0xFF], [0x01, 0xFD, 0x02, 0xFF],
+                                             [0xF8, 0x00, 0x01, 0xFF], [0x03, 0x04, 0x05, 0xFF]]))
+put("fuzz_rom_strings", "codes", rom_seed([[0xF0, 0x70, 0xFC, 0x12, 0x34, 0xFE, 0xF9, 0xFF],
+                                           [0x41] * 40 + [0xFD] * 30 + [0xFF]]))
+
+# GAME Pack sources.
+put("fuzz_pack_source", "build", ".GAMEPACK_STRING->intro\r\n.GAMEPACK_FILE->bin INTRO.BIN\r\n"
+    ".GAMEPACK_FILE->bin TITLE.BIN\r\n.GAMEPACK_STRING.OFFSET->end\r\n")
+put("fuzz_pack_source", "carry", ".GAMEPACK_STRING->ab\n; comment\n\n.GAMEPACK_FILE->x f.bin\n"
+    ".GAMEPACK_FILE->x f.bin\n.GAMEPACK_STRING.OFFSET->a\n.gamepack_file->bin My_Data.Bin\n")
+put("fuzz_pack_source", "errors", ".GAMEPACK_FILE->bin !Missing.bin\r\n.GamePack_String Hello \"there\"\r\n"
+    ".GAMEPACK_FILE\r\n.GAMEPACK_FILE->dbp GPACK.dbp\r\n")
+
+# Coder inputs and coded files.
+samples = {
+    "abracadabra": b"abracadabra",
+    "aaaa": b"aaaa",
+    "runs": b"\x00" * 300 + b"abc" + b"\xff" * 130 + bytes(range(200)),
+    "all-values": bytes(range(256)) * 2,
+    "text": b"Hello[KEY] this is a short line of script text.\r\n" * 6,
+}
+for name, data in samples.items():
+    put("fuzz_huffman_roundtrip", name, data)
+    put("fuzz_rle_roundtrip", name, data)
+
+# The worked example of the .huf format, the one-symbol and the empty file.
+put("fuzz_huffman_decode", "abracadabra.huf",
+    bytes.fromhex("5A4846 0B000000 0500 00 216102 036272 300301 036463 00FFFF 6EA8DC"))
+put("fuzz_huffman_decode", "aaaa.huf", bytes.fromhex("5A484604000000010000016161 00".replace(" ", "")))
+put("fuzz_huffman_decode", "empty.huf", bytes.fromhex("5A48460000000000000 0".replace(" ", "")))
+
+
+def rle(data):
+    """The RLE coder's token stream: runs of 3 or more as 0x80+n, else literals."""
+    out = bytearray(struct.pack("<I", len(data)))
+    i = 0
+    literal = bytearray()
+
+    def flush():
+        nonlocal literal
+        while literal:
+            chunk, literal = literal[:126], literal[126:]
+            out.append(len(chunk))
+            out.extend(chunk)
+
+    while i < len(data):
+        run = 1
+        while i + run < len(data) and data[i + run] == data[i] and run < 126:
+            run += 1
+        if run >= 3:
+            flush()
+            out.append(0x80 + run)
+            out.append(data[i])
+            i += run
+        else:
+            literal.extend(data[i:i + run])
+            i += run
+    flush()
+    return bytes(out)
+
+
+for name in ("abracadabra", "runs", "text"):
+    put("fuzz_rle_decode", name + ".rle", rle(samples[name]))
+put("fuzz_rle_decode", "empty.rle", b"\x00\x00\x00\x00")
