@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,8 +38,13 @@ public:
 
 class CountingHexView : public HexView {
 public:
-    void bytesChanged() override { ++changes; }
+    void bytesChanged() override
+    {
+        ++changes;
+        if (onChange) onChange();
+    }
     int changes = 0;
+    std::function<void()> onChange;
 };
 
 class RenderFixture : public ::testing::Test {

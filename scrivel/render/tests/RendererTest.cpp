@@ -192,6 +192,24 @@ TEST_F(Renderer, PreviewBytesAreDrawnWithThePreviewFont)
     EXPECT_EQ(s.CurrentPointer, StringPointer);  // read again at the end
 }
 
+TEST_F(Renderer, TheHexWindowIsToldBeforeThePreviewRenderReadsThePointerAgain)
+{
+    s.Checks.DTT = true;
+    s.PreviewBytes.fill(0);
+    s.PreviewBytes[0] = 0xFF;
+    s.CurrentPointer = 0x1234;
+    uint16_t pointerSeen = 0;
+    int presentsSeen = -1;
+    hexView.onChange = [&] {
+        pointerSeen = s.CurrentPointer;
+        presentsSeen = screen.presents;
+    };
+    render();
+    EXPECT_EQ(pointerSeen, 0x1234);  // the caption shows the previous render's pointer
+    EXPECT_EQ(presentsSeen, 0);
+    EXPECT_EQ(s.CurrentPointer, StringPointer);
+}
+
 TEST_F(Renderer, TextBelowTheScreenContinuesAtTheTopAndTheWindowStopsAtTheBottom)
 {
     std::vector<uint8_t> text(30, 0xFD);
