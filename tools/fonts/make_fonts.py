@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Builds the editor's three stand-in fonts from GNU Unifont.
+"""Builds the editor's three stand-in fonts from GNU Unifont (Debian package
+unifont: /usr/share/unifont/unifont.hex and unifont_jp.hex).
 
 Writes, into the output folder (default: scrivel/render/data of the repo):
   gamefont.bin     2532 half tiles of 8 x 16 pixels, 1 bit per pixel,
