@@ -33,6 +33,18 @@ TEST_F(ReportCommandsTest, EraseThenExitWritesAnEmptyFile)
     EXPECT_TRUE(platform.messages().empty());
 }
 
+TEST_F(ReportCommandsTest, ReplacingKeepsThePermissionsOfTheEarlierFile)
+{
+    namespace fs = std::filesystem;
+    write("Merge.txt", "earlier");
+    fs::permissions(dir / "Merge.txt", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    report.appendLine("new");
+    EXPECT_TRUE(pack::saveReportOnExit(session));
+    EXPECT_EQ(read("Merge.txt"), "new\r\n");
+    EXPECT_EQ(fs::status(dir / "Merge.txt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST_F(ReportCommandsTest, ExitThatCannotWriteReportsAndKeepsTheWindow)
 {
     std::filesystem::create_directory(dir / "Merge.txt");
