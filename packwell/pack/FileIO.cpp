@@ -121,22 +121,28 @@ void OutputFile::writeDirect(const unsigned char* bytes, size_t n)
     if (!failed_ && !writeAll(fd_, bytes, n)) failed_ = true;
 }
 
+void OutputFile::ensureBuffer()
+{
+    // Left uninitialised: only the bytes before used_ are ever read.
+    if (!buffer_) buffer_.reset(new unsigned char[kBlock]);
+}
+
 void OutputFile::write(const void* bytes, size_t n)
 {
     if (fd_ < 0 || n == 0) return;
     auto* p = static_cast<const unsigned char*>(bytes);
     length_ += n;
-    if (buffer_.empty()) buffer_.resize(kBlock);
-    if (used_ + n <= buffer_.size()) {
-        std::memcpy(buffer_.data() + used_, p, n);
+    ensureBuffer();
+    if (used_ + n <= kBlock) {
+        std::memcpy(buffer_.get() + used_, p, n);
         used_ += n;
         return;
     }
     flush();
-    if (n >= buffer_.size()) {
+    if (n >= kBlock) {
         writeDirect(p, n);
     } else {
-        std::memcpy(buffer_.data(), p, n);
+        std::memcpy(buffer_.get(), p, n);
         used_ = n;
     }
 }
@@ -144,12 +150,12 @@ void OutputFile::write(const void* bytes, size_t n)
 bool OutputFile::appendFrom(InputFile& input, bool limited, uint64_t limit)
 {
     if (fd_ < 0) return false;
-    if (buffer_.empty()) buffer_.resize(kBlock);
+    ensureBuffer();
     while (!limited || limit > 0) {
-        if (used_ == buffer_.size()) flush();
-        size_t room = buffer_.size() - used_;
+        if (used_ == kBlock) flush();
+        size_t room = kBlock - used_;
         if (limited && limit < room) room = static_cast<size_t>(limit);
-        long r = input.read(buffer_.data() + used_, room);
+        long r = input.read(buffer_.get() + used_, room);
         if (r < 0) return false;
         if (r == 0) break;
         used_ += static_cast<size_t>(r);
@@ -161,7 +167,7 @@ bool OutputFile::appendFrom(InputFile& input, bool limited, uint64_t limit)
 
 void OutputFile::flush()
 {
-    if (fd_ >= 0 && used_ > 0) writeDirect(buffer_.data(), used_);
+    if (fd_ >= 0 && used_ > 0) writeDirect(buffer_.get(), used_);
     used_ = 0;
 }
 
@@ -181,8 +187,7 @@ bool OutputFile::close()
     if (::close(fd_) != 0) failed_ = true;
     fd_ = -1;
     used_ = 0;
-    buffer_.clear();
-    buffer_.shrink_to_fit();
+    buffer_.reset();
     return !failed_;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -80,12 +81,13 @@ public:
 private:
     bool openWith(const std::string& path, int flags);
     void writeDirect(const unsigned char* bytes, size_t n);
+    void ensureBuffer();
 
     int fd_ = -1;
     FileIdentity identity_;
     uint64_t length_ = 0;
     bool failed_ = false;
-    std::vector<unsigned char> buffer_;
+    std::unique_ptr<unsigned char[]> buffer_;  // kBlock bytes once used
     size_t used_ = 0;
 };
 
