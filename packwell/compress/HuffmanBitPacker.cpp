@@ -19,48 +19,50 @@ HuffmanBitPacker::HuffmanBitPacker(const std::array<HuffmanCode, 256>& codes) : 
         const HuffmanCode& c = codes[b];
         if (c.length > longest_) longest_ = c.length;
         Entry& e = entries_[b];
-        e.length = c.length;
-        e.missing = c.length == 0 ? 1 : 0;
+        e.length = c.length == 0 ? kMissingMark : c.length;
         e.top = c.length == 0 ? 0 : c.bits << (64 - c.length);
     }
 }
 
 // Adds K codes to the accumulator, then writes out its whole bytes with one
 // 8-byte store. With at most 7 bits pending, K codes of up to 56 / K bits
-// each keep everything inside the 64-bit accumulator.
+// each keep everything inside the 64-bit accumulator. The low 8 bits of
+// pending count the bits; the marks of bytes without a code gather above
+// them until the next store.
 template <int K>
 std::uint8_t* HuffmanBitPacker::packFast(const std::uint8_t* data, std::size_t size, std::uint8_t* out)
 {
     std::uint64_t acc = acc_;
-    unsigned pending = pending_;
-    std::uint32_t missing = 0;
+    std::uint64_t pending = pending_;
+    std::uint64_t missing = 0;
     const Entry* table = entries_.data();
     std::size_t i = 0;
     for (; i + K <= size; i += K) {
+#pragma GCC unroll 8
         for (int k = 0; k < K; ++k) {
             const Entry& e = table[data[i + k]];
-            acc |= e.top >> pending;
+            acc |= e.top >> (pending & 63);
             pending += e.length;
-            missing |= e.missing;
         }
         storeBigEndian64(out, acc);
-        out += pending >> 3;
-        acc <<= (pending & ~7u);
+        out += (pending & 0xFF) >> 3;
+        acc <<= (pending & 56);
+        missing |= pending;
         pending &= 7;
     }
     for (; i < size; ++i) {
         const Entry& e = table[data[i]];
-        acc |= e.top >> pending;
+        acc |= e.top >> (pending & 63);
         pending += e.length;
-        missing |= e.missing;
         storeBigEndian64(out, acc);
-        out += pending >> 3;
-        acc <<= (pending & ~7u);
+        out += (pending & 0xFF) >> 3;
+        acc <<= (pending & 56);
+        missing |= pending;
         pending &= 7;
     }
     acc_ = acc;
-    pending_ = pending;
-    missing_ |= missing;
+    pending_ = static_cast<unsigned>(pending);
+    missing_ |= missing & ~std::uint64_t{0xFF};
     return out;
 }
 
@@ -89,11 +91,27 @@ std::uint8_t* HuffmanBitPacker::packLong(const std::uint8_t* data, std::size_t s
 
 std::uint8_t* HuffmanBitPacker::pack(const std::uint8_t* data, std::size_t size, std::uint8_t* out)
 {
-    if (longest_ <= 14) return packFast<4>(data, size, out);
-    if (longest_ <= 18) return packFast<3>(data, size, out);
-    if (longest_ <= 28) return packFast<2>(data, size, out);
-    if (longest_ <= 56) return packFast<1>(data, size, out);
-    return packLong(data, size, out);
+    // As many codes per store as the longest code allows.
+    switch (longest_ == 0 ? 8 : 56 / longest_) {
+    case 0:
+        return packLong(data, size, out);
+    case 1:
+        return packFast<1>(data, size, out);
+    case 2:
+        return packFast<2>(data, size, out);
+    case 3:
+        return packFast<3>(data, size, out);
+    case 4:
+        return packFast<4>(data, size, out);
+    case 5:
+        return packFast<5>(data, size, out);
+    case 6:
+        return packFast<6>(data, size, out);
+    case 7:
+        return packFast<7>(data, size, out);
+    default:
+        return packFast<8>(data, size, out);
+    }
 }
 
 std::uint8_t* HuffmanBitPacker::finish(std::uint8_t* out)

@@ -30,10 +30,12 @@ public:
 
 private:
     struct Entry {
-        std::uint64_t top;      // the code in the high bits
-        std::uint32_t length;
-        std::uint32_t missing;  // 1 for a byte value without a code
+        std::uint64_t top;  // the code in the high bits
+        // The code's length, plus kMissingMark for a byte value without a
+        // code: the marks pile up above the bit count of the accumulator.
+        std::uint64_t length;
     };
+    static constexpr std::uint64_t kMissingMark = 256;
     template <int K>
     std::uint8_t* packFast(const std::uint8_t* data, std::size_t size, std::uint8_t* out);
     std::uint8_t* packLong(const std::uint8_t* data, std::size_t size, std::uint8_t* out);
@@ -44,7 +46,7 @@ private:
     // Bits not yet written, in the high bits of acc_; fewer than 8 between calls.
     std::uint64_t acc_ = 0;
     unsigned pending_ = 0;
-    std::uint32_t missing_ = 0;
+    std::uint64_t missing_ = 0;
 };
 
 }  // namespace compress

@@ -73,6 +73,22 @@ void HuffmanDecodeTree::buildLookup()
         if (entry.kind == static_cast<std::uint8_t>(Kind::Slot)) entry.value = static_cast<std::uint8_t>(slot);
         table_[prefix] = entry;
     }
+
+    const unsigned mask = (1u << kLookupBits) - 1;
+    pairs_.assign(table_.size(), Pair{{0, 0}, 0, 0});
+    for (unsigned prefix = 0; prefix < table_.size(); ++prefix) {
+        const Lookup& first = table_[prefix];
+        if (first.kind != static_cast<std::uint8_t>(Kind::Symbol)) continue;
+        Pair p{{first.value, 0}, 1, first.length};
+        // The second code must lie wholly in the bits after the first.
+        const Lookup& second = table_[(prefix << first.length) & mask];
+        if (second.kind == static_cast<std::uint8_t>(Kind::Symbol) && first.length + second.length <= kLookupBits) {
+            p.symbols[1] = second.value;
+            p.count = 2;
+            p.length = static_cast<std::uint8_t>(first.length + second.length);
+        }
+        pairs_[prefix] = p;
+    }
 }
 
 }  // namespace compress

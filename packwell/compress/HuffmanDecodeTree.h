@@ -24,6 +24,13 @@ public:
         std::uint8_t length;  // bits taken
         std::uint8_t value;   // the symbol, or the slot the code continues at
     };
+    // The fast path's table: the one or two whole codes at the start of
+    // kLookupBits bits. count 0 sends the decoder the long way.
+    struct Pair {
+        std::uint8_t symbols[2];
+        std::uint8_t count;
+        std::uint8_t length;  // bits of the count codes together
+    };
 
     // records holds 3 * distinct bytes (tag, left, right per slot). Returns
     // an empty text when the tree is sound, otherwise what is wrong with it.
@@ -32,6 +39,7 @@ public:
     unsigned root() const { return root_; }
     const Child& child(unsigned slot, unsigned bit) const { return children_[slot][bit]; }
     const Lookup& lookup(unsigned prefix) const { return table_[prefix]; }
+    const Pair& pair(unsigned prefix) const { return pairs_[prefix]; }
 
 private:
     void buildLookup();
@@ -39,6 +47,7 @@ private:
     unsigned root_ = 0;
     std::array<std::array<Child, 2>, 256> children_{};
     std::vector<Lookup> table_;
+    std::vector<Pair> pairs_;
 };
 
 }  // namespace compress

@@ -100,24 +100,24 @@ std::string decodeOneSymbol(const HuffmanDecodeTree& tree, BitReader& bits, std:
 std::string decodeStream(const HuffmanDecodeTree& tree, std::uint64_t size, BitReader& bits, OutputBuffer& out)
 {
     constexpr unsigned kTable = HuffmanDecodeTree::kLookupBits;
-    const auto symbolKind = static_cast<std::uint8_t>(HuffmanDecodeTree::Kind::Symbol);
     std::uint64_t left = size;
     while (left > 0) {
         if (out.room() == 0 && !out.flush()) return "the output could not be written";
-        // As many symbols as the buffer has room for and a full refill can
-        // carry (five codes of up to 11 bits in 56 bits).
+        // As many symbols as the buffer has room for. A full refill carries
+        // five lookups of up to 11 bits, each giving one or two symbols.
         std::uint8_t* o = out.cursor();
         std::uint64_t batch = out.room();
         if (batch > left) batch = left;
         std::uint8_t* const stop = o + batch;
-        while (o + 5 <= stop) {
+        while (o + 10 <= stop) {
             bits.refill();
             if (bits.count() < 56) break;
             int k = 0;
             for (; k < 5; ++k) {
-                const auto& e = tree.lookup(static_cast<unsigned>(bits.peek() >> (64 - kTable)));
-                if (e.kind != symbolKind) break;
-                *o++ = e.value;
+                const auto& e = tree.pair(static_cast<unsigned>(bits.peek() >> (64 - kTable)));
+                if (e.count == 0) break;
+                std::memcpy(o, e.symbols, 2);
+                o += e.count;
                 bits.skip(e.length);
             }
             if (k < 5) break;
