@@ -6,6 +6,7 @@
 #include "NavigationTest.h"
 #include "StartStateTest.h"
 #include "ViewAndHexTest.h"
+#include "DemoTest.h"
 #include "ExitTest.h"
 
 int main(int argc, char** argv)
@@ -26,6 +27,10 @@ int main(int argc, char** argv)
     }
     {
         scrivel::app::testing::ExitTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        scrivel::app::testing::DemoTest test;
         failures += QTest::qExec(&test, argc, argv);
     }
     return failures == 0 ? 0 : 1;

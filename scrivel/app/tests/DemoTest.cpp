@@ -1,0 +1,172 @@
+#include "DemoTest.h"
+
+#include <QProcess>
+#include <QTest>
+#include <QTextBlock>
+#include <filesystem>
+
+#include "GuiFixture.h"
+
+namespace scrivel::app::testing {
+
+namespace {
+
+const std::filesystem::path DemoDir = SCRIVEL_DEMO_DIR;
+
+// A fixture with the demo ROM, its data file and its translation script
+// copied into the test's folder.
+struct DemoFixture : GuiFixture {
+    DemoFixture()
+    {
+        std::filesystem::copy_file(DemoDir / "demo.sfc", dir / "demo.sfc");
+        std::filesystem::copy_file(DemoDir / "demo-blocks.txt", dir / "demo-blocks.txt");
+        std::filesystem::create_directory(dir / "Dumps");
+        std::filesystem::copy_file(DemoDir / "Dumps" / "001A8000.txt", dir / "Dumps" / "001A8000.txt");
+    }
+    void openDemo()
+    {
+        platform.queueChoice(path("demo.sfc"));
+        platform.queueChoice(path("demo-blocks.txt"));
+        form->menu.OpenBinaryTextData1->trigger();
+        settle();
+    }
+    void selectString(int block, int string)
+    {
+        if (form->bList->selected() != block) {
+            form->bList->setCurrentRow(block);
+            settle();
+        }
+        if (form->pList->selected() != string) {
+            form->pList->setCurrentRow(string);
+            settle();
+        }
+    }
+};
+
+struct TwinRender {
+    QStringList lines;
+    QByteArray raw;
+};
+
+TwinRender runTwin(const QStringList& args)
+{
+    QProcess twin;
+    twin.start(QStringLiteral(SCRIVEL_CLI), args);
+    TwinRender result;
+    if (!twin.waitForFinished(30000) || twin.exitCode() != 0) return result;
+    result.lines = QString::fromLatin1(twin.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    return result;
+}
+
+QString hexBytes(const HexModel& hex)
+{
+    QStringList bytes;
+    for (int i = 0; i < hex.HexCount; ++i)
+        bytes << QStringLiteral("%1").arg(hex.HexBytes[static_cast<size_t>(i)], 2, 16, QLatin1Char('0')).toUpper();
+    return bytes.join(' ');
+}
+
+}  // namespace
+
+void DemoTest::init()
+{
+    if (!std::filesystem::exists(DemoDir / "demo.sfc")) QSKIP("the demo ROM has not been built");
+}
+
+void DemoTest::pictureEqualsTwinRender_data()
+{
+    QTest::addColumn<int>("block");
+    QTest::addColumn<int>("string");
+    QTest::addColumn<bool>("hideCodes");
+    QTest::addColumn<bool>("vwf");
+    QTest::addColumn<bool>("translated");
+    QTest::newRow("first string") << 0 << 0 << false << false << false;
+    QTest::newRow("codes visible") << 0 << 1 << false << false << false;
+    QTest::newRow("codes hidden") << 0 << 1 << true << false << false;
+    QTest::newRow("vwf") << 0 << 2 << false << true << false;
+    QTest::newRow("hidden and vwf") << 0 << 5 << true << true << false;
+    QTest::newRow("bank 1A above A800") << 0 << 4 << false << false << false;
+    QTest::newRow("other block") << 1 << 2 << false << false << false;
+    QTest::newRow("other bank") << 2 << 1 << false << true << false;
+    QTest::newRow("translated") << 0 << 0 << false << false << true;
+    QTest::newRow("translated codes") << 0 << 1 << false << true << true;
+}
+
+void DemoTest::pictureEqualsTwinRender()
+{
+    QFETCH(int, block);
+    QFETCH(int, string);
+    QFETCH(bool, hideCodes);
+    QFETCH(bool, vwf);
+    QFETCH(bool, translated);
+    DemoFixture f;
+    if (hideCodes) f.form->menu.HideCodes->trigger();
+    if (vwf) f.form->menu.UseVWFRoutine1->trigger();
+    if (translated) f.form->menu.DTT->trigger();
+    f.openDemo();
+    f.selectString(block, string);
+    QCOMPARE(f.form->state().CurrentString, string);
+
+    const QString raw = QString::fromStdString(f.path("twin.raw"));
+    QStringList args{"render", QString::fromStdString(f.path("demo.sfc")), QString::fromStdString(f.path("demo-blocks.txt")),
+                     QString::number(block), QString::number(string), "--raw", raw};
+    if (hideCodes) args << "--hide-codes";
+    if (vwf) args << "--vwf";
+    if (translated) args << "--script" << QString::fromStdString(f.scriptPath(0x1A8000));
+    const TwinRender twin = runTwin(args);
+    QCOMPARE(twin.lines.size(), 3);
+    QCOMPARE(f.form->statusText(0), twin.lines[0]);
+    QCOMPARE(hexBytes(f.form->hexModel()), twin.lines[1]);
+    QCOMPARE(f.form->statusText(1), twin.lines[2]);
+
+    // What Video shows, pixel for pixel, is the twin's screen with each
+    // RGB565 value widened to 24 bits.
+    const QByteArray bytes = QByteArray::fromStdString(testing_support::readFile(raw.toStdString()));
+    QCOMPARE(bytes.size(), qsizetype(320 * 369 * 2));
+    QImage expected(320, 369, QImage::Format_RGB16);
+    for (int y = 0; y < 369; ++y) {
+        auto* row = reinterpret_cast<uint16_t*>(expected.scanLine(y));
+        for (int x = 0; x < 320; ++x) {
+            const qsizetype i = (qsizetype(y) * 320 + x) * 2;
+            row[x] = uint16_t(uint8_t(bytes[i]) | (uint8_t(bytes[i + 1]) << 8));
+        }
+    }
+    const QImage shown = f.videoPicture();
+    QCOMPARE(shown.size(), QSize(320, 369));
+    QCOMPARE(shown, expected.convertToFormat(QImage::Format_RGB888));
+}
+
+// Open the demo, walk blocks and strings, translate a string with the
+// preview on, save it and look at its bytes in the hex window.
+void DemoTest::translatorRoad()
+{
+    DemoFixture f;
+    f.openDemo();
+    QCOMPARE(f.form->bList->count(), 3);
+    f.selectString(1, 3);
+    f.selectString(0, 2);
+    QCOMPARE(f.memo().textCursor().block().text(), QStringLiteral(".STRING 2"));
+    f.form->menu.DTT->trigger();
+    f.settle();
+
+    QTextCursor cursor = f.memo().textCursor();
+    cursor.movePosition(QTextCursor::NextBlock);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    f.memo().setTextCursor(cursor);
+    f.memo().setFocus();
+    const QImage before = f.videoPicture();
+    QTest::keyClicks(&f.memo(), " Yes!");
+    f.settle();
+    QVERIFY(f.videoPicture() != before);
+    const QString bytes = hexBytes(f.form->hexModel());
+    QVERIFY2(bytes.startsWith(QStringLiteral("4B 61 6E 61")), qPrintable(bytes));  // "Kana"
+    QVERIFY(bytes.contains(QStringLiteral("20 59 65 73 21 FE")));                  // " Yes!" and the line end
+
+    f.form->menu.SaveTextFile1->trigger();
+    QVERIFY(!f.memo().modified());
+    QVERIFY(testing_support::readFile(f.scriptPath(0x1A8000)).find("Kana and kanji become Yes!\r\n") !=
+            std::string::npos);
+    QVERIFY(f.form->HexForm->windowTitle().startsWith(QStringLiteral("Hex Data - $00")));
+}
+
+}  // namespace scrivel::app::testing
