@@ -78,6 +78,19 @@ void renderFourLines(benchmark::State& bench, bool vwf)
     }
 }
 
+// The yardstick: one plain copy of the visible screen, for figures relative
+// to the machine.
+void BM_CopyVisibleScreen(benchmark::State& bench)
+{
+    std::vector<uint16_t> from(320 * 369, 0x1234), to(320 * 369);
+    for (auto _ : bench) {
+        std::copy(from.begin(), from.end(), to.begin());
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_CopyVisibleScreen)->Unit(benchmark::kMicrosecond);
+
 void BM_RenderFourLines(benchmark::State& bench) { renderFourLines(bench, false); }
 void BM_RenderFourLinesVwf(benchmark::State& bench) { renderFourLines(bench, true); }
 BENCHMARK(BM_RenderFourLines)->Unit(benchmark::kMicrosecond);

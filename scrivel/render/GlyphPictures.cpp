@@ -4,6 +4,7 @@
 #include "PixelOps.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace scrivel {
 namespace {
@@ -13,13 +14,33 @@ const uint8_t* halfTile(unsigned index)
     return index < GameFontHalfTiles ? GameFont.data() + index * 16u : nullptr;
 }
 
+// The eight pixels of every byte, as ExpandBits over 8 bits gives them.
+struct ByteExpansions {
+    std::array<std::array<uint8_t, 8>, 256> pixels{};
+    ByteExpansions()
+    {
+        for (int b = 0; b < 256; ++b) ExpandBits(pixels[static_cast<size_t>(b)].data(), b, 8);
+    }
+};
+
+const ByteExpansions& expansions()
+{
+    static const ByteExpansions table;
+    return table;
+}
+
+void expandRow(uint8_t* dest, uint8_t bits)
+{
+    std::memcpy(dest, expansions().pixels[bits].data(), 8);
+}
+
 }  // namespace
 
 GlyphPicture gameHalfTilePicture(unsigned index)
 {
     GlyphPicture picture{};
     if (const uint8_t* tile = halfTile(index))
-        for (int r = 0; r < 16; ++r) ExpandBits(picture.data() + r * 16, tile[r], 8);
+        for (int r = 0; r < 16; ++r) expandRow(picture.data() + r * 16, tile[r]);
     return picture;
 }
 
@@ -28,9 +49,10 @@ GlyphPicture gameWideGlyphPicture(unsigned index)
     GlyphPicture picture{};
     const uint8_t* left = halfTile(2u * index);
     const uint8_t* right = halfTile(2u * index + 1u);
+    // Each row is ExpandBits over 16 bits of (left byte x 256 + right byte).
     for (int r = 0; r < 16; ++r) {
-        int bits = ((left ? left[r] : 0) << 8) | (right ? right[r] : 0);
-        ExpandBits(picture.data() + r * 16, bits, 16);
+        expandRow(picture.data() + r * 16, left ? left[r] : 0);
+        expandRow(picture.data() + r * 16 + 8, right ? right[r] : 0);
     }
     return picture;
 }

@@ -18,6 +18,9 @@ void FillPixels(uint16_t* dest, uint16_t value, size_t count);
 // while it is 0.
 void CopyPixels(uint16_t* dest, const uint16_t* src, size_t count, bool onlyEmpty);
 
+// Sets each of count pixels that is from to to.
+void ReplacePixels(uint16_t* dest, uint16_t from, uint16_t to, size_t count);
+
 // For each row i: CopyPixels of columns pixels from src + i * columns to
 // dest + i * stride.
 void BlitRect(uint16_t* dest, const uint16_t* src, uint8_t rows, uint8_t columns, size_t stride, bool onlyEmpty);

@@ -1,5 +1,6 @@
 #include "Renderer.h"
 
+#include "GlyphCellDrawing.h"
 #include "GlyphPictures.h"
 #include "Palette.h"
 #include "PixelOps.h"
@@ -63,44 +64,16 @@ void lineBreak(EditorState& s, int cellHeight)
 int drawCell(EditorState& s, int rows, int columns)
 {
     if (s.ScreenHeight > 0) s.PenY = static_cast<uint16_t>(s.PenY % s.ScreenHeight);
-    const std::span<uint16_t> screen = screenReady(s) ? std::span<uint16_t>(s.ScreenBuffer) : std::span<uint16_t>();
-    const auto width = static_cast<size_t>(std::max(s.ScreenWidth, 0));
-    const uint16_t colour = Palette[s.TextColour & 31u];
     const uint8_t* cell = s.GlyphCell.data();
-    const size_t origin = static_cast<size_t>(s.PenY) * width + s.PenX;
-    // The cell with its shadow (one row and one column more) lies wholly in
-    // the buffer: no pixel needs its own bounds test.
-    const bool inside = rows > 0 && columns > 0 &&
-                        origin + static_cast<size_t>(rows) * width + static_cast<size_t>(columns) < screen.size();
     int rightmost = 0;
-    for (int m = 0; m < rows; ++m) {
-        const size_t rowStart = origin + static_cast<size_t>(m) * width;
-        const uint8_t* cellRow = cell + m * columns;
-        if (inside) {
-            uint16_t* px = screen.data() + rowStart;
-            for (int n = 0; n < columns; ++n) {
-                if (cellRow[n] != 0) {
-                    px[n] = colour;
-                    px[n + 1] = ShadowColour;
-                    px[n + width + 1] = ShadowColour;
-                    rightmost = std::max(rightmost, n);
-                } else if (px[n] != ShadowColour) {
-                    px[n] = Palette[0];
-                }
-            }
-            continue;
-        }
-        for (int n = 0; n < columns; ++n) {
-            const size_t at = rowStart + static_cast<size_t>(n);
-            if (cellRow[n] != 0) {
-                if (at < screen.size()) screen[at] = colour;
-                if (at + 1 < screen.size()) screen[at + 1] = ShadowColour;
-                if (at + width + 1 < screen.size()) screen[at + width + 1] = ShadowColour;
-                rightmost = std::max(rightmost, n);
-            } else if (at < screen.size() && screen[at] != ShadowColour) {
-                screen[at] = Palette[0];
-            }
-        }
+    for (int m = 0; m < rows; ++m)
+        for (int n = columns - 1; n > rightmost; --n)
+            if (cell[m * columns + n] != 0) rightmost = n;
+
+    if (screenReady(s)) {
+        const auto width = static_cast<size_t>(s.ScreenWidth);
+        drawGlyphCell(s.ScreenBuffer, static_cast<size_t>(s.PenY) * width + s.PenX, width, cell, rows, columns,
+                      Palette[s.TextColour & 31u]);
     }
     return rightmost;
 }

@@ -81,9 +81,7 @@ void DrawWindowFrame(std::span<uint16_t> screen, size_t position, FrameMapRecord
         size_t rowStart = position + y * stride;
         if (rowStart >= screen.size()) break;
         size_t count = std::min(width, screen.size() - rowStart);
-        uint16_t* px = screen.data() + rowStart;
-        for (size_t x = 0; x < count; ++x)
-            if (px[x] == GradientPlaceholder) px[x] = level;
+        ReplacePixels(screen.data() + rowStart, GradientPlaceholder, level, count);
         counter = static_cast<uint16_t>(counter - 1);
         if (counter == 0) {
             counter = step;
