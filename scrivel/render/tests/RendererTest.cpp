@@ -164,15 +164,19 @@ TEST_F(Renderer, KeyPromptIsALabelWithTwoHalfHeightLineBreaks)
 
 TEST_F(Renderer, VwfAdvancesByTheRightmostColumnAndBlanksBySix)
 {
+    constexpr uint8_t Exclamation = 0x11;  // its one column is column 0
+    ASSERT_EQ(rightmostColumn(gameHalfTilePicture(Exclamation)), 0);
+    ASSERT_GT(gameHalfTilePicture(Exclamation)[8 * 16], 0);
     s.Checks.UseVWFRoutine1 = true;
-    setString({Blank, GlyphA, 0xF0, 0x70, GlyphA, 0xFF});
+    setString({Blank, Exclamation, GlyphA, 0xF0, 0x70, GlyphA, 0xFF});
     render();
     const int a = rightmostColumn(gameHalfTilePicture(GlyphA));
     const int wide = rightmostColumn(gameWideGlyphPicture(0x70));
     ASSERT_EQ(a, 5);
-    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 22, White, 16, 16, false));
-    EXPECT_TRUE(glyphAt(gameWideGlyphPicture(0x70), 16, 22 + a + 2, White, 16, 16, false));
-    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 22 + a + 2 + wide + 2, White));
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(Exclamation), 16, 22, White, 16, 16, false));
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 28, White, 16, 16, false));
+    EXPECT_TRUE(glyphAt(gameWideGlyphPicture(0x70), 16, 28 + a + 2, White, 16, 16, false));
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 28 + a + 2 + wide + 2, White));
 }
 
 TEST_F(Renderer, PreviewBytesAreDrawnWithThePreviewFont)
