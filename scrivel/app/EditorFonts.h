@@ -3,6 +3,7 @@
 // the system's monospace font standing in where it is not installed.
 
 #include <QFont>
+#include <QStringList>
 
 namespace scrivel::app {
 
@@ -12,6 +13,17 @@ inline QFont courierFont(int pixelHeight)
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPixelSize(pixelHeight);
+    return font;
+}
+
+// The main window's own font: 11-pixel "MS Sans Serif", or a sans serif of
+// similar width where it is not installed.
+inline QFont formFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
     return font;
 }
 

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <exception>
 
+#include "EditorFonts.h"
 #include "WindowPlacement.h"
 
 namespace scrivel::app {
@@ -36,6 +37,7 @@ TVOForm::TVOForm(platform::Platform& platform)
 {
     setObjectName(QStringLiteral("VOForm"));
     setWindowTitle(QStringLiteral("Script Editor: Varkel Osti"));
+    setFont(formFont());
     buildLayout();
     menu = buildMainMenu(*this);
     connectMenu();
