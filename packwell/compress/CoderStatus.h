@@ -14,7 +14,9 @@ enum class EncodeStatus {
     TooLarge,
     // The input ended before the size taken at the start had been read (it
     // shrank while being coded). What was read is coded; the header keeps
-    // the size taken, so the output is incomplete.
+    // the size taken, so the output is incomplete. The Huffman coder also
+    // reports it when the writing pass met bytes the counting pass had not
+    // seen (the file changed between the passes): they were left out.
     ShortRead,
     // The fixed working buffers could not be obtained. Nothing has been
     // written.

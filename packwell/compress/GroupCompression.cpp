@@ -57,7 +57,11 @@ MemberOutcome compressMember(MergerSession& s, const GroupCoder& coder, const st
     if (!in || !out) {
         if (in) std::fclose(in);
         if (out) std::fclose(out);
-        s.failed = true;  // skipped without a message
+        // Said before the closing message, which alone would read as success.
+        s.platform.showMessage(!in ? compress::encodeFailureMessage(compress::EncodeStatus::Unreadable, member,
+                                                                    coder.extension)
+                                   : compress::writeFailureMessage(target));
+        s.failed = true;
         return MemberOutcome::Skipped;
     }
     const compress::EncodeStatus status = coder.encode(in, out);

@@ -79,6 +79,8 @@ EncodeStatus huffmanEncode(std::FILE* input, std::FILE* output)
     writeHeader(output, *size, table);
 
     HuffmanBitPacker packer(table.codes);
+    // Bytes without a code: the file changed after it was counted.
+    bool uncounted = false;
     std::uint64_t left = *size;
     while (left > 0) {
         const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(left, kChunk));
@@ -88,13 +90,14 @@ EncodeStatus huffmanEncode(std::FILE* input, std::FILE* output)
         if (packer.missingSeen()) {
             reportMissingCodes(in.get(), got, table.codes);
             packer.clearMissing();
+            uncounted = true;
         }
         std::fwrite(out.get(), 1, static_cast<std::size_t>(end - out.get()), output);
         left -= got;
     }
     std::uint8_t* end = packer.finish(out.get());
     std::fwrite(out.get(), 1, static_cast<std::size_t>(end - out.get()), output);
-    return left == 0 ? EncodeStatus::Ok : EncodeStatus::ShortRead;
+    return left == 0 && !uncounted ? EncodeStatus::Ok : EncodeStatus::ShortRead;
 }
 
 }  // namespace compress

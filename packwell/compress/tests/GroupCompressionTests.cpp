@@ -36,6 +36,12 @@ std::vector<std::string> namesIn(const fs::path& folder)
     return names;
 }
 
+fs::path writeAndReturn(const fs::path& path)
+{
+    writeFile(path, "");
+    return path;
+}
+
 }  // namespace
 
 TEST(GroupCompression, CompressesEveryMemberOfTheChosenFilesGroup)
@@ -225,4 +231,22 @@ TEST(GroupCompression, AnEmptyMemberGivesTheEmptyFilesOfBothFormats)
     pack::compressGroupHuffman(run.session);
     EXPECT_EQ(readFile(dir / "E.rle"), std::string(4, '\0'));
     EXPECT_EQ(readFile(dir / "E.huf"), std::string("ZHF") + std::string(7, '\0'));
+}
+
+TEST(GroupCompression, AMemberOf4GiBOrMoreIsRefusedWithAMessageAndNothingWritten)
+{
+    TempDir dir;
+    writeFile(dir / "A.BIN", "aaaa");
+    writeFile(dir / "BIG.huf", "an earlier file");
+    // Sparse: refused on its size before a byte of it is read.
+    fs::resize_file(writeAndReturn(dir / "BIG.BIN"), 0x100000000ull);
+    CommandRun run;
+    run.platform.queueChoice((dir / "A.BIN").string());
+    pack::compressGroupHuffman(run.session);
+    EXPECT_EQ(run.platform.messages(),
+              (std::vector<std::string>{"Error: BIG.BIN is 4 GiB or larger; a .huf file can only hold smaller files.",
+                                        kHuffmanDone}));
+    EXPECT_EQ(readFile(dir / "BIG.huf"), "an earlier file");
+    EXPECT_EQ(readFile(dir / "A.huf"), reference::huffman("aaaa"));
+    EXPECT_TRUE(run.session.failed);
 }

@@ -11,6 +11,7 @@
 #include "compress/HuffmanBitPacker.h"
 #include "compress/HuffmanCoder.h"
 #include "compress/HuffmanTree.h"
+#include "compress/RleCoder.h"
 
 using compress::EncodeStatus;
 
@@ -219,4 +220,62 @@ TEST(HuffmanCoder, AByteWithoutACodeIsReportedOnStandardOutputAndCodesNothing)
               bytes({0x5A, 0x48, 0x46, 0x05, 0, 0, 0, 0x02, 0x00, 0x01, 0x00, 0xFF, 0xFF, 0x03, 0x62, 0x61, 0xD0}));
     std::fclose(in);
     std::fclose(out);
+}
+
+namespace {
+
+// A file whose size, when taken, is larger than what it then delivers.
+struct ShrunkFile {
+    std::string data;
+    long statedSize;
+    long pos = 0;
+};
+
+ssize_t shrunkRead(void* cookie, char* buf, size_t size)
+{
+    auto* f = static_cast<ShrunkFile*>(cookie);
+    if (f->pos >= static_cast<long>(f->data.size())) return 0;
+    const size_t n = std::min(size, f->data.size() - static_cast<size_t>(f->pos));
+    std::memcpy(buf, f->data.data() + f->pos, n);
+    f->pos += static_cast<long>(n);
+    return static_cast<ssize_t>(n);
+}
+
+int shrunkSeek(void* cookie, off64_t* offset, int whence)
+{
+    auto* f = static_cast<ShrunkFile*>(cookie);
+    f->pos = whence == SEEK_END ? f->statedSize + *offset : whence == SEEK_SET ? *offset : f->pos + *offset;
+    *offset = f->pos;
+    return 0;
+}
+
+}  // namespace
+
+TEST(Coders, AnInputThatEndsEarlyIsCodedAsFarAsItGoesAndReported)
+{
+    struct Case {
+        const char* label;
+        EncodeStatus (*encode)(std::FILE*, std::FILE*);
+        std::string expected;
+    };
+    // "abab" stated as 10 bytes: the header keeps the size taken.
+    const Case cases[] = {
+        {"huffman", compress::huffmanEncode,
+         bytes({0x5A, 0x48, 0x46, 0x0A, 0, 0, 0, 0x02, 0x00, 0x00, 0x03, 0x61, 0x62, 0x00, 0xFF, 0xFF, 0x50})},
+        {"rle", compress::rleEncode, bytes({0x0A, 0, 0, 0, 0x01, 'a', 0x01, 'b', 0x01, 'a', 0x01, 'b'})},
+    };
+    for (const Case& c : cases) {
+        ShrunkFile f{"abab", 10};
+        cookie_io_functions_t io{shrunkRead, nullptr, shrunkSeek, nullptr};
+        std::FILE* in = fopencookie(&f, "rb", io);
+        std::FILE* out = std::tmpfile();
+        EXPECT_EQ(c.encode(in, out), EncodeStatus::ShortRead) << c.label;
+        std::fflush(out);
+        std::fseek(out, 0, SEEK_SET);
+        char buf[64];
+        const std::size_t n = std::fread(buf, 1, sizeof buf, out);
+        EXPECT_EQ(std::string(buf, n), c.expected) << c.label;
+        std::fclose(in);
+        std::fclose(out);
+    }
 }
