@@ -1,6 +1,7 @@
 #include "Percent.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
@@ -31,7 +32,15 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixe
     staticText1_->setGeometry(168, 1, 30, 18);
     staticText1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     staticText1_->setLineWidth(1);
-    staticText1_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    staticText1_->setIndent(0);
+    staticText1_->setAlignment(Qt::AlignCenter);
+    // The box is as narrow as the label of the original layout; a wider
+    // substitute font gives up a pixel of height rather than clip the text.
+    QFont labelFont = font;
+    while (labelFont.pixelSize() > 8 &&
+           QFontMetrics(labelFont).horizontalAdvance(staticText1_->text()) > staticText1_->contentsRect().width())
+        labelFont.setPixelSize(labelFont.pixelSize() - 1);
+    staticText1_->setFont(labelFont);
 }
 
 void TForm2::showEvent(QShowEvent* event)

@@ -18,6 +18,7 @@ private slots:
     void memoBehavesAsLineList();
     void appendAfterTypedTextStartsNewLine();
     void loadedLinesComeBackUnchanged();
+    void appendedLinesShowWhenEventsRun();
 };
 
 void TextLinesTest::bytesRoundTrip_data()
@@ -98,6 +99,27 @@ void TextLinesTest::loadedLinesComeBackUnchanged()
     const Lines lines{".GAMEPACK_FILE->bin /data/caf\xE9.bin", "\ttab", "", "\xEF\xBB\xBF" "bom", "end"};
     report.setLines(lines);
     QCOMPARE(report.lines(), lines);
+}
+
+void TextLinesTest::appendedLinesShowWhenEventsRun()
+{
+    QPlainTextEdit memo;
+    MemoReport report(&memo);
+    memo.setPlainText(QStringLiteral("typed"));
+    report.appendLine("first");
+    report.appendLine("second");
+    QCoreApplication::processEvents();
+    QCOMPARE(memo.toPlainText(), QStringLiteral("typed\nfirst\nsecond\n"));
+    // Undo takes back the appended lines, not the typed text.
+    memo.undo();
+    QCOMPARE(memo.toPlainText(), QStringLiteral("typed"));
+
+    {
+        MemoReport gone(&memo);
+        gone.appendLine("never shown");
+    }
+    QCoreApplication::processEvents();  // the dead report's flush does not run
+    QCOMPARE(memo.toPlainText(), QStringLiteral("typed"));
 }
 
 QObject* makeTextLinesTest()

@@ -124,6 +124,8 @@ void WindowLayoutTest::progressWindowAtStart()
     QCOMPARE(label->frameShadow(), QFrame::Sunken);
     QVERIFY(label->frameShape() != QFrame::NoFrame);
     // The label's text fits its box.
+    QCOMPARE(label->indent(), 0);
+    QCOMPARE(label->margin(), 0);
     QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
 }
 
