@@ -2,6 +2,7 @@
 // file per member of the chosen file's group, beside the members.
 
 #include <cstdio>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -57,10 +58,13 @@ MemberOutcome compressMember(MergerSession& s, const GroupCoder& coder, const st
     if (!in || !out) {
         if (in) std::fclose(in);
         if (out) std::fclose(out);
-        // Said before the closing message, which alone would read as success.
-        s.platform.showMessage(!in ? compress::encodeFailureMessage(compress::EncodeStatus::Unreadable, member,
-                                                                    coder.extension)
-                                   : compress::writeFailureMessage(target));
+        // Said before the closing message, which alone would read as success;
+        // a compressed name that leads to the member itself is left alone.
+        std::error_code ec;
+        if (!in)
+            s.platform.showMessage(compress::encodeFailureMessage(compress::EncodeStatus::Unreadable, member, coder.extension));
+        else if (!std::filesystem::equivalent(target, member, ec))
+            s.platform.showMessage(compress::writeFailureMessage(target));
         s.failed = true;
         return MemberOutcome::Skipped;
     }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "HuffmanTree.h"
 
@@ -13,7 +14,10 @@ namespace compress {
 
 class HuffmanBitPacker {
 public:
-    explicit HuffmanBitPacker(const std::array<HuffmanCode, 256>& codes);
+    // With pairs set (and no code longer than 24 bits), long runs of bytes
+    // are coded two at a time through a 65,536-entry table of byte pairs;
+    // building it costs about as much as coding a few hundred KiB.
+    explicit HuffmanBitPacker(const std::array<HuffmanCode, 256>& codes, bool pairs = false);
 
     // Room that pack() may need for size input bytes.
     static constexpr std::size_t bound(std::size_t size) { return size * 8 + 16; }
@@ -36,11 +40,17 @@ private:
         std::uint64_t length;
     };
     static constexpr std::uint64_t kMissingMark = 256;
+    static constexpr unsigned kLongestPaired = 24;
     template <int K>
     std::uint8_t* packFast(const std::uint8_t* data, std::size_t size, std::uint8_t* out);
+    template <int P>
+    std::uint8_t* packPairs(const std::uint8_t* data, std::size_t size, std::uint8_t* out);
     std::uint8_t* packLong(const std::uint8_t* data, std::size_t size, std::uint8_t* out);
 
     std::array<Entry, 256> entries_{};
+    // Pair table, indexed by first byte + 256 * second byte: the two codes
+    // in the high bits, their length plus the missing marks in the low 16.
+    std::unique_ptr<std::uint64_t[]> pairs_;
     std::array<HuffmanCode, 256> codes_{};
     unsigned longest_ = 0;
     // Bits not yet written, in the high bits of acc_; fewer than 8 between calls.

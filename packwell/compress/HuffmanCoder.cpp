@@ -16,6 +16,7 @@ namespace compress {
 namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
+constexpr std::uint64_t kPairsFrom = 1024 * 1024;
 
 // The counting pass: byte counts of the input's first size bytes.
 std::array<std::uint64_t, 256> countInput(std::FILE* input, std::uint64_t size, std::uint8_t* buffer)
@@ -78,7 +79,8 @@ EncodeStatus huffmanEncode(std::FILE* input, std::FILE* output)
     if (*size > kLargestStoredSize) return EncodeStatus::TooLarge;
     writeHeader(output, *size, table);
 
-    HuffmanBitPacker packer(table.codes);
+    // The pair table pays off from about a MiB on.
+    HuffmanBitPacker packer(table.codes, *size >= kPairsFrom);
     // Bytes without a code: the file changed after it was counted.
     bool uncounted = false;
     std::uint64_t left = *size;
