@@ -138,30 +138,37 @@ void EditorCommands::blockListClick()
     strings.clear();
     for (int n = 0; n < state_.CurrentBlockStringCount; ++n) strings.add(stringEntryText(n));
 
-    if (scriptFilesEnabled) switchScriptFile();
+    // A failed save of unsaved text keeps that text in the editor, still marked modified.
+    const bool keptUnsavedText = scriptFilesEnabled && !switchScriptFile();
 
     strings.select(0);
     strings.setHint(itemsHint(strings.count()));
     stringListClick(false);
     blocks.focus();
-    view_.textEditor().setModified(false);
+    if (!keptUnsavedText) view_.textEditor().setModified(false);
 }
 
-void EditorCommands::switchScriptFile()
+// Returns false when the user's unsaved text could not be saved: the editor
+// then keeps it, and the path of its own file, rather than loading the new
+// block's file over it.
+bool EditorCommands::switchScriptFile()
 {
     TextEditorView& editor = view_.textEditor();
     std::string path = scriptFileName(state_.DumpsFolder, state_.CurrentBlockAddress);
-    if (fileExists(state_.ScriptFilePath) && editor.modified()) {
-        if (platform_.ask(UnsavedQuestion, UnsavedCaption, false) == platform::Answer::Yes) saveTextFile();
+    // Asked even when the file was removed meanwhile: saving writes it again.
+    if (!state_.ScriptFilePath.empty() && editor.modified()) {
+        if (platform_.ask(UnsavedQuestion, UnsavedCaption, false) == platform::Answer::Yes && !saveTextFile())
+            return false;
     }
     state_.ScriptFilePath = path;
     if (!fileExists(path)) {
         if (!writeFileAtomically(path, scriptTemplate(state_.CurrentBlockStringCount)).empty()) {
             dropScriptFile("Error: Could not create script file!\n" + path);
-            return;
+            return true;
         }
     }
     if (!editor.loadFromFile(path)) dropScriptFile("Error: Could not open script file!\n" + path);
+    return true;
 }
 
 // The block's script file cannot be used: the editor is emptied and keeps no

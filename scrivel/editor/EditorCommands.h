@@ -48,7 +48,7 @@ public:
     HexModel& hex() { return hex_; }
 
 private:
-    void switchScriptFile();
+    bool switchScriptFile();
     void translatedTextBranch(int stringNumber, bool hasSender);
     void dropScriptFile(const std::string& message);
 
