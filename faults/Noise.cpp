@@ -1,0 +1,15 @@
+#include <random>
+
+#include "MergerFaultFixture.h"
+
+namespace faults {
+
+std::string noise(size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+    return bytes;
+}
+
+}  // namespace faults
