@@ -15,7 +15,7 @@
 namespace compress {
 namespace {
 
-constexpr std::size_t kChunk = 64 * 1024;
+constexpr std::size_t kChunk = 256 * 1024;
 constexpr std::uint64_t kPairsFrom = 1024 * 1024;
 
 // The counting pass: byte counts of the input's first size bytes.
