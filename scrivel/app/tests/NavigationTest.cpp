@@ -200,6 +200,35 @@ void NavigationTest::failedSaveKeepsFlag()
     QVERIFY(!std::filesystem::exists(path));
 }
 
+void NavigationTest::uncreatableScriptFileLeavesEditorEmpty()
+{
+    GuiFixture f;
+    f.openRom();
+    caretIntoSection(f.memo(), 0);
+    QTest::keyClicks(&f.memo(), "Block A text");
+    f.form->menu.SaveTextFile1->trigger();
+    const std::string blockA = testing_support::readFile(f.scriptPath(0x1A8000));
+    // Block 1's file cannot be made: a folder stands where it would go.
+    std::filesystem::create_directory(f.scriptPath(0x1A8100));
+    QTest::keyClicks(&f.memo(), " more");
+    f.platform.clearRecords();
+    f.platform.queueAnswer(platform::Answer::No);
+    f.form->bList->setCurrentRow(1);
+    f.settle();
+    QCOMPARE(f.platform.messages(),
+             std::vector<std::string>{"Error: Could not create script file!\n" + f.scriptPath(0x1A8100)});
+    QCOMPARE(f.memo().lineCount(), 0);
+    QVERIFY(!f.memo().modified());
+    // Text typed now has no file to go to: saving it writes nothing anywhere.
+    QTest::keyClicks(&f.memo(), "stray");
+    f.platform.clearRecords();
+    f.form->menu.SaveTextFile1->trigger();
+    QCOMPARE(f.platform.messages().size(), size_t{1});
+    QVERIFY(f.platform.messages()[0].rfind("Error", 0) == 0);
+    QVERIFY(f.memo().modified());
+    QCOMPARE(testing_support::readFile(f.scriptPath(0x1A8000)), blockA);
+}
+
 void NavigationTest::markerSearchScrollsMarkerToTop()
 {
     GuiFixture f;

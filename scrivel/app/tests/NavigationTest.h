@@ -13,6 +13,7 @@ private slots:
     void blockSwitchAsksAboutUnsavedText();
     void saveWritesCrLfAndClearsFlag();
     void failedSaveKeepsFlag();
+    void uncreatableScriptFileLeavesEditorEmpty();
     void markerSearchScrollsMarkerToTop();
     void wrappedLinesCountAsDisplayed();
     void previewFollowsTypingAndKeepsCaret();
