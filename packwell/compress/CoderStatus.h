@@ -2,6 +2,7 @@
 // Outcomes shared by the coders and the decoders.
 
 #include <string>
+#include <utility>
 
 namespace compress {
 
