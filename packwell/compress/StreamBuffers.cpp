@@ -31,6 +31,7 @@ bool InputWindow::fill()
 
 bool InputWindow::ensure(std::size_t n)
 {
+    if (n > kCapacity) return false;
     while (available() < n) {
         if (!fill()) return false;
     }
