@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <exception>
 
+#include "ApplicationTitle.h"
 #include "Merger.h"
 #include "Percent.h"
 #include "platform_qt/QtPlatform.h"
@@ -11,7 +12,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    platform::QtPlatform platform(QStringLiteral("Packwell"));
+    platform::QtPlatform platform(QString::fromLatin1(kApplicationTitle));
     try {
         TForm1 form1(platform);
         platform.setParentWindow(&form1);

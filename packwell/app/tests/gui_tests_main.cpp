@@ -8,6 +8,7 @@ QObject* makeTextLinesTest();
 QObject* makeWindowLayoutTest();
 QObject* makeMenuCommandsTest();
 QObject* makeBuildAndExitTest();
+QObject* makeQtDialogsTest();
 
 int main(int argc, char** argv)
 {
@@ -15,7 +16,7 @@ int main(int argc, char** argv)
     // Tests close main windows; the application must outlive them.
     QApplication::setQuitOnLastWindowClosed(false);
     int failed = 0;
-    for (auto make : {makeTextLinesTest, makeWindowLayoutTest, makeMenuCommandsTest, makeBuildAndExitTest}) {
+    for (auto make : {makeTextLinesTest, makeWindowLayoutTest, makeMenuCommandsTest, makeBuildAndExitTest, makeQtDialogsTest}) {
         std::unique_ptr<QObject> test(make());
         failed += QTest::qExec(test.get(), argc, argv);
     }
