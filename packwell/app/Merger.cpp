@@ -19,6 +19,7 @@ constexpr int kLeft = 13;
 constexpr int kTop = 55;
 constexpr int kOuterWidth = 446;
 constexpr int kOuterHeight = 380;
+constexpr char kUnknownFailure[] = "Error: the command failed for an unknown reason.";
 
 QFont memoFont()
 {
@@ -120,7 +121,7 @@ void TForm1::runCommand(void (*command)(pack::MergerSession&))
     } catch (const std::exception& e) {
         platform_.showMessage(e.what());
     } catch (...) {
-        platform_.showMessage("Error: the command failed for an unknown reason.");
+        platform_.showMessage(kUnknownFailure);
     }
     report_.revealAppended();
 }
@@ -149,6 +150,8 @@ void TForm1::Exit1Click()
         saved = pack::saveReportOnExit(session_);
     } catch (const std::exception& e) {
         platform_.showMessage(e.what());
+    } catch (...) {
+        platform_.showMessage(kUnknownFailure);
     }
     if (saved) close();
 }
