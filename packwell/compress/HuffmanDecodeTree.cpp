@@ -1,18 +1,9 @@
 #include "HuffmanDecodeTree.h"
 
+#include "HexText.h"
 #include "HuffmanTree.h"
 
 namespace compress {
-namespace {
-
-std::string hex2(unsigned v)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    return {digits[(v >> 4) & 15], digits[v & 15]};
-}
-
-}  // namespace
-
 std::string HuffmanDecodeTree::load(const std::uint8_t* records, unsigned distinct, unsigned root)
 {
     root_ = root;

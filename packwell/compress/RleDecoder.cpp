@@ -4,19 +4,10 @@
 #include <cstring>
 #include <string>
 
+#include "HexText.h"
 #include "StreamBuffers.h"
 
 namespace compress {
-namespace {
-
-std::string hex2(unsigned v)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    return {digits[(v >> 4) & 15], digits[v & 15]};
-}
-
-}  // namespace
-
 DecodeResult rleDecode(std::FILE* input, std::FILE* output)
 {
     InputWindow in;
