@@ -101,4 +101,11 @@ std::string fromCounts(const std::uint64_t* counts, unsigned values, std::uint32
     return s;
 }
 
+std::string bytes(std::initializer_list<unsigned> values)
+{
+    std::string s;
+    for (unsigned v : values) s.push_back(static_cast<char>(v));
+    return s;
+}
+
 }  // namespace harness

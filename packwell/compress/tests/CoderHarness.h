@@ -3,6 +3,7 @@
 // makes the varied inputs the tests feed them.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "compress/CoderStatus.h"
@@ -22,6 +23,9 @@ Encoded huffmanEncode(const std::string& input);
 Encoded rleEncode(const std::string& input);
 Decoded huffmanDecode(const std::string& file);
 Decoded rleDecode(const std::string& file);
+
+// The bytes of a file written out value by value: bytes({0x5A, 0x48}).
+std::string bytes(std::initializer_list<unsigned> values);
 
 // Inputs, each the same for the same seed.
 std::string randomBytes(std::size_t size, std::uint32_t seed);

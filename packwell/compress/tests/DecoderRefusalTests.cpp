@@ -12,14 +12,9 @@ using testing_support::readFile;
 using testing_support::TempDir;
 using testing_support::writeFile;
 
-namespace {
+using harness::bytes;
 
-std::string bytes(std::initializer_list<unsigned> values)
-{
-    std::string s;
-    for (unsigned v : values) s.push_back(static_cast<char>(v));
-    return s;
-}
+namespace {
 
 // "abracadabra" as the Huffman coder writes it.
 const std::string kAbracadabra =

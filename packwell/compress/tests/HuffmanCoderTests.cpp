@@ -16,14 +16,9 @@
 
 using compress::EncodeStatus;
 
-namespace {
+using harness::bytes;
 
-std::string bytes(std::initializer_list<unsigned> values)
-{
-    std::string s;
-    for (unsigned v : values) s.push_back(static_cast<char>(v));
-    return s;
-}
+namespace {
 
 // Encodes, compares with the literal coder and decodes back.
 void expectExactAndReversible(const std::string& input, const std::string& label)

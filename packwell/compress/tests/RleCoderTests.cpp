@@ -8,14 +8,9 @@
 
 using compress::EncodeStatus;
 
-namespace {
+using harness::bytes;
 
-std::string bytes(std::initializer_list<unsigned> values)
-{
-    std::string s;
-    for (unsigned v : values) s.push_back(static_cast<char>(v));
-    return s;
-}
+namespace {
 
 std::string counting(unsigned from, unsigned to)
 {
