@@ -4,7 +4,7 @@
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --preset dev
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)"
 DEMO=build/demo
 cd "$DEMO"

@@ -3,6 +3,7 @@
 # skipping the packages that are already there.
 set -e
 PACKAGES="cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+libcli11-dev libpng-dev zlib1g-dev help2man desktop-file-utils dpkg-dev \
 fonts-liberation xvfb xauth imagemagick xdotool clang libclang-rt-14-dev python3"
 missing=""
 for p in $PACKAGES; do
