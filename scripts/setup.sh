@@ -1,10 +1,13 @@
 #!/bin/sh
 # Installs what building, running and testing need on a Debian 12 machine,
-# skipping the packages that are already there.
+# skipping the packages that are already there. With --all, also what the
+# fuzz targets need.
 set -e
 PACKAGES="cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
 libcli11-dev libpng-dev zlib1g-dev help2man desktop-file-utils dpkg-dev \
-fonts-liberation xvfb xauth imagemagick xdotool clang libclang-rt-14-dev python3"
+fonts-liberation xvfb xauth imagemagick xdotool python3"
+# The fuzz targets need clang and its sanitizer runtime: only for --all.
+[ "${1:-}" = --all ] && PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -14,7 +14,7 @@ case "${1:-}" in
   "") ;;
   *) echo "usage: sh scripts/test.sh [--all]" >&2; exit 2 ;;
 esac
-sh scripts/setup.sh
+if [ "$ALL" = 1 ]; then sh scripts/setup.sh --all; else sh scripts/setup.sh; fi
 JOBS=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
 
