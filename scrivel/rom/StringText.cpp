@@ -14,34 +14,53 @@ constexpr uint8_t LineBreak = 0xFD;
 constexpr uint8_t KeyPrompt = 0xFE;
 constexpr uint8_t OperandCode = 0xFC;
 
+struct TokenRead {
+    size_t length = 0;
+    bool endsString = false;
+    const TableEntry* entry = nullptr;
+};
+
+void appendHexRun(std::string& out, const uint8_t* bytes, size_t count)
+{
+    out += "[$";
+    out += hexDigits(std::span(bytes, count));
+    out += ']';
+}
+
 // The game's own reading of the code at pos, for bytes the table lacks.
-Token gameToken(const uint8_t* data, size_t pos, size_t end)
+TokenRead appendGameToken(const uint8_t* data, size_t pos, size_t end, std::string& out)
 {
     const uint8_t b = data[pos];
-    Token token;
-    if (b == EndOfString) {
-        token.length = 1;
-        token.endsString = true;
-        return token;
-    }
+    if (b == EndOfString) return {1, true, nullptr};
     if (b == LineBreak) {
-        token.length = 1;
-        token.text = "\n";
-        return token;
+        out += '\n';
+        return {1, false, nullptr};
     }
     if (b == KeyPrompt) {
-        token.length = 1;
-        token.text = "[KEY]\n";
-        return token;
+        out += "[KEY]\n";
+        return {1, false, nullptr};
     }
     size_t wanted = 1;
     if (b >= 0xF0 && b <= 0xF6)
         wanted = 2;
     else if (b == OperandCode)
         wanted = 3;
-    token.length = std::min(wanted, end - pos);
-    token.text = "[$" + hexDigits(std::span(data + pos, token.length)) + "]";
-    return token;
+    const size_t length = std::min(wanted, end - pos);
+    appendHexRun(out, data + pos, length);
+    return {length, false, nullptr};
+}
+
+// Appends the text of the token at pos to out (decodeString gathers a whole
+// string in one buffer this way, without a string per token).
+TokenRead appendToken(const Table& table, const uint8_t* data, size_t pos, size_t end, std::string& out)
+{
+    const TableEntry* entry = table.longestMatch(data, pos, end);
+    if (!entry) return appendGameToken(data, pos, end, out);
+
+    out += entry->text;
+    if (entry->parameterCount > 0) appendHexRun(out, data + pos + entry->bytes.size(), entry->parameterCount);
+    if (entry->kind == EntryKind::LineBreak) out += '\n';
+    return {entry->bytes.size() + entry->parameterCount, entry->kind == EntryKind::End, entry};
 }
 
 }  // namespace
@@ -50,19 +69,11 @@ Token readToken(const Table& table, const uint8_t* data, size_t size, size_t pos
 {
     const size_t end = std::min(extentEnd, size);
     if (pos >= end) return {};
-
-    const TableEntry* entry = table.longestMatch(data, pos, end);
-    if (!entry) return gameToken(data, pos, end);
-
     Token token;
-    token.entry = entry;
-    token.text = entry->text;
-    const size_t keyEnd = pos + entry->bytes.size();
-    token.length = entry->bytes.size() + entry->parameterCount;
-    if (entry->parameterCount > 0)
-        token.text += "[$" + hexDigits(std::span(data + keyEnd, entry->parameterCount)) + "]";
-    if (entry->kind == EntryKind::LineBreak) token.text += '\n';
-    if (entry->kind == EntryKind::End) token.endsString = true;
+    const TokenRead read = appendToken(table, data, pos, end, token.text);
+    token.length = read.length;
+    token.endsString = read.endsString;
+    token.entry = read.entry;
     return token;
 }
 
@@ -70,26 +81,21 @@ std::vector<std::string> decodeString(const Table& table, const uint8_t* image, 
 {
     std::vector<std::string> lines;
     const StringExtent extent = stringExtent(image, size, start);
-    if (extent.length == 0) return lines;
     const size_t end = start + extent.length;
 
-    std::string current;
-    bool wroteAnything = false;
+    std::string text;
     for (size_t pos = start; pos < end;) {
-        const Token token = readToken(table, image, size, pos, end);
-        for (char c : token.text) {
-            if (c == '\n') {
-                lines.push_back(std::move(current));
-                current.clear();
-            } else {
-                current.push_back(c);
-            }
-        }
-        wroteAnything = wroteAnything || !token.text.empty();
-        if (token.endsString) break;
-        pos += token.length;
+        const TokenRead read = appendToken(table, image, pos, end, text);
+        if (read.endsString) break;
+        pos += read.length;
     }
-    if (wroteAnything) lines.push_back(std::move(current));
+    // Nothing written, no line; otherwise every line end starts a new line,
+    // so a string that ends with one has an empty last line.
+    if (text.empty()) return lines;
+    size_t lineStart = 0;
+    for (size_t cut; (cut = text.find('\n', lineStart)) != std::string::npos; lineStart = cut + 1)
+        lines.emplace_back(text, lineStart, cut - lineStart);
+    lines.emplace_back(text, lineStart);
     return lines;
 }
 

@@ -152,30 +152,37 @@ std::string hexDigits(std::span<const uint8_t> bytes)
     return out;
 }
 
-int64_t Table::child(uint32_t node, uint8_t byte) const
+uint32_t Table::child(uint32_t node, uint8_t byte) const
 {
-    const auto& children = nodes_[node].children;
-    auto it = std::lower_bound(children.begin(), children.end(), byte,
-                               [](const std::pair<uint8_t, uint32_t>& c, uint8_t b) { return c.first < b; });
-    if (it == children.end() || it->first != byte) return -1;
-    return it->second;
+    const Node& n = nodes_[node];
+    if (!n.byByte.empty()) return n.byByte[byte];
+    for (const auto& [b, next] : n.children)
+        if (b == byte) return next;
+    return 0;
 }
 
 const TableEntry* Table::add(TableEntry entry)
 {
     uint32_t node = 0;
     for (uint8_t byte : entry.bytes) {
-        const int64_t next = child(node, byte);
-        if (next >= 0) {
-            node = static_cast<uint32_t>(next);
+        if (const uint32_t next = child(node, byte)) {
+            node = next;
             continue;
         }
         const auto created = static_cast<uint32_t>(nodes_.size());
         nodes_.push_back(Node{});
-        auto& children = nodes_[node].children;
-        auto it = std::lower_bound(children.begin(), children.end(), byte,
-                                   [](const std::pair<uint8_t, uint32_t>& c, uint8_t b) { return c.first < b; });
-        children.insert(it, {byte, created});
+        Node& parent = nodes_[node];
+        if (parent.byByte.empty() && parent.children.size() < ListedChildren) {
+            parent.children.emplace_back(byte, created);
+        } else {
+            if (parent.byByte.empty()) {
+                parent.byByte.assign(256, 0);
+                for (const auto& [b, next] : parent.children) parent.byByte[b] = next;
+                parent.children.clear();
+                parent.children.shrink_to_fit();
+            }
+            parent.byByte[byte] = created;
+        }
         node = created;
     }
     if (nodes_[node].entry >= 0) return &entries_[static_cast<size_t>(nodes_[node].entry)];
@@ -188,9 +195,8 @@ const TableEntry* Table::find(std::span<const uint8_t> bytes) const
 {
     uint32_t node = 0;
     for (uint8_t byte : bytes) {
-        const int64_t next = child(node, byte);
-        if (next < 0) return nullptr;
-        node = static_cast<uint32_t>(next);
+        node = child(node, byte);
+        if (node == 0) return nullptr;
     }
     const int32_t entry = nodes_[node].entry;
     return entry >= 0 ? &entries_[static_cast<size_t>(entry)] : nullptr;
@@ -201,9 +207,8 @@ const TableEntry* Table::longestMatch(const uint8_t* data, size_t pos, size_t en
     const TableEntry* best = nullptr;
     uint32_t node = 0;
     for (size_t i = pos; i < end; ++i) {
-        const int64_t next = child(node, data[i]);
-        if (next < 0) break;
-        node = static_cast<uint32_t>(next);
+        node = child(node, data[i]);
+        if (node == 0) break;
         const int32_t index = nodes_[node].entry;
         if (index < 0) continue;
         const TableEntry& entry = entries_[static_cast<size_t>(index)];

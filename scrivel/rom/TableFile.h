@@ -46,12 +46,16 @@ public:
 
 private:
     // A byte trie: the walk from one position costs one step per key byte,
-    // whatever the number of entries.
+    // whatever the number of entries. A node with few children lists them;
+    // one with many (the root, the lead bytes of two-byte glyphs) indexes
+    // them by byte.
     struct Node {
-        std::vector<std::pair<uint8_t, uint32_t>> children;  // sorted by byte
+        std::vector<std::pair<uint8_t, uint32_t>> children;
+        std::vector<uint32_t> byByte;  // empty, or 256 node numbers (0: none)
         int32_t entry = -1;
     };
-    int64_t child(uint32_t node, uint8_t byte) const;
+    static constexpr size_t ListedChildren = 8;
+    uint32_t child(uint32_t node, uint8_t byte) const;  // 0: none
 
     std::vector<TableEntry> entries_;
     std::vector<Node> nodes_{Node{}};
