@@ -19,6 +19,8 @@ namespace {
 
 using namespace scrivel::rom;
 
+constexpr size_t MaxStarts = 16;
+
 void check(bool ok)
 {
     if (!ok) std::abort();
@@ -69,8 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         check(load.table->find(entry.bytes) == &entry);
     }
 
-    // Every start in a short image; a spread of starts in a long one.
-    const size_t step = image.size() <= 256 ? 1 : image.size() / 256;
-    for (size_t start = 0; start <= image.size(); start += step) decodeFrom(*load.table, image, start);
+    // Where strings start in a real image: at 0 and after each FF (the
+    // first few, as each string without an FF runs to the image end), plus
+    // one start at the end and one past it.
+    size_t starts = 0;
+    for (size_t start = 0; start < image.size() && starts < MaxStarts; ++start)
+        if (start == 0 || image[start - 1] == 0xFF) {
+            decodeFrom(*load.table, image, start);
+            ++starts;
+        }
+    decodeFrom(*load.table, image, image.size());
+    decodeFrom(*load.table, image, image.size() + 1);
     return 0;
 }
