@@ -117,3 +117,23 @@ def rle(data):
 for name in ("abracadabra", "runs", "text"):
     put("fuzz_rle_decode", name + ".rle", rle(samples[name]))
 put("fuzz_rle_decode", "empty.rle", b"\x00\x00\x00\x00")
+
+
+# Table files, each followed by an image read through it: two bytes give the
+# length of the table part.
+def table_seed(table, image):
+    if isinstance(table, str):
+        table = table.encode("utf-8")
+    return struct.pack("<H", len(table)) + table + bytes(image)
+
+
+codes_image = [0x41, 0x42, 0x43, 0xF0, 0x70, 0xFC, 0xFF, 0x01, 0xFD, 0xF7, 0x12, 0xFE, 0x44, 0xFF,
+               0x10, 0xF6, 0xFF, 0xF9, 0xFF, 0x41, 0xF0]
+put("fuzz_table", "kinds", table_seed(
+    "# every kind\n41=A\n4142=AB\nf070=K\n43=a=b\n44=x\\ny\n45=\n/FF\n/FE=<end>\n*FD\n*46=[br]\n"
+    "$FC=<c>,2\n$F7=<7>,1\n@name\n!switch\n", codes_image))
+put("fuzz_table", "bom-crlf-duplicates", table_seed(
+    "\ufeff; table\r\n41=A\r\n41=again\r\n\r\nFF=<END>\r\n// note\r\n", codes_image))
+put("fuzz_table", "refused", table_seed("41=A\n$F7=x,9\n", codes_image))
+with open(os.path.join(HERE, "..", "scrivel", "demo", "demo.tbl"), encoding="utf-8") as demo_table:
+    put("fuzz_table", "demo", table_seed(demo_table.read(), codes_image + [0x5F, 0x60, 0xF4, 0xF1, 0xFF]))

@@ -1,0 +1,23 @@
+#include "StringExtent.h"
+
+namespace scrivel::rom {
+
+StringExtent stringExtent(const uint8_t* image, size_t size, size_t start)
+{
+    if (start >= size) return {};
+    size_t pos = start;
+    while (pos < size) {
+        const uint8_t b = image[pos];
+        if (b == 0xFF) return {pos + 1 - start, true};
+        if (b >= 0xF0 && b <= 0xF6)
+            pos += 2;  // two-byte glyph: the second byte is any value
+        else if (b == 0xFC)
+            pos += 3;  // control code with two operand bytes
+        else
+            pos += 1;
+    }
+    // A code whose operands were cut off by the image end stops at the end.
+    return {size - start, false};
+}
+
+}  // namespace scrivel::rom
