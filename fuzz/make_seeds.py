@@ -5,6 +5,7 @@ the files are kept in the repository."""
 
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -137,3 +138,53 @@ put("fuzz_table", "bom-crlf-duplicates", table_seed(
 put("fuzz_table", "refused", table_seed("41=A\n$F7=x,9\n", codes_image))
 with open(os.path.join(HERE, "..", "scrivel", "demo", "demo.tbl"), encoding="utf-8") as demo_table:
     put("fuzz_table", "demo", table_seed(demo_table.read(), codes_image + [0x5F, 0x60, 0xF4, 0xF1, 0xFF]))
+
+# Patches for the fixed file of the patch targets (fuzz/PatchSource.h).
+patch_source = bytes((i * 7 + 3) & 0xFF for i in range(256))
+
+
+def ips_record(offset, data):
+    return offset.to_bytes(3, "big") + len(data).to_bytes(2, "big") + data
+
+
+put("fuzz_ips", "records", b"PATCH" + ips_record(0, b"abc") + ips_record(250, b"0123456789") + b"EOF")
+put("fuzz_ips", "run-and-cut", b"PATCH" + b"\x00\x00\x10\x00\x00\x00\x20Z" + b"EOF" + (100).to_bytes(3, "big"))
+put("fuzz_ips", "nothing", b"PATCHEOF")
+
+
+def bps_number(value):
+    out = bytearray()
+    while True:
+        x = value & 0x7F
+        value >>= 7
+        if value == 0:
+            out.append(0x80 | x)
+            return bytes(out)
+        out.append(x)
+        value -= 1
+
+
+def bps_patch(target, actions, metadata=b""):
+    body = b"BPS1" + bps_number(len(patch_source)) + bps_number(len(target)) + bps_number(len(metadata)) + metadata
+    body += actions
+    body += struct.pack("<II", zlib.crc32(patch_source), zlib.crc32(target))
+    return body + struct.pack("<I", zlib.crc32(body))
+
+
+def action(kind, length):
+    return bps_number(((length - 1) << 2) | kind)
+
+
+# SourceRead 4, TargetRead 2, SourceCopy 3 from +10, TargetCopy 5 from +1
+# (overlapping), then a long SourceRead past what it copied.
+s = patch_source
+t = s[0:4] + b"xy" + s[10:13]
+t += t[1:6]
+actions = (action(0, 4) + action(1, 2) + b"xy" + action(2, 3) + bps_number(10 << 1)
+           + action(3, 5) + bps_number(1 << 1))
+t += s[len(t):len(t) + 200]
+actions += action(0, 200)
+# The first byte of a BPS seed tells the target to set the checksums right.
+put("fuzz_bps", "all-actions", b"\x01" + bps_patch(t, actions, b"note"))
+put("fuzz_bps", "grows", b"\x00" + bps_patch(s + b"tail", action(0, 256) + action(1, 4) + b"tail"))
+put("fuzz_bps", "same", b"\x00" + bps_patch(s, action(0, 256)))
