@@ -188,3 +188,56 @@ actions += action(0, 200)
 put("fuzz_bps", "all-actions", b"\x01" + bps_patch(t, actions, b"note"))
 put("fuzz_bps", "grows", b"\x00" + bps_patch(s + b"tail", action(0, 256) + action(1, 4) + b"tail"))
 put("fuzz_bps", "same", b"\x00" + bps_patch(s, action(0, 256)))
+
+# Font sheets as PNG files: the program's own fonts in two colour types, and
+# tiny pictures of the other types. Filter 0 (none) on every row.
+def png(width, height, color_type, depth, rows, chunks=(), interlace=0):
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", width, height, depth, color_type, 0, 0, interlace)
+    raw = b"".join(b"\x00" + row for row in rows)
+    out = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+    for kind, data in chunks:
+        out += chunk(kind, data)
+    return out + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+
+
+def font(name):
+    with open(os.path.join(HERE, "..", "scrivel", "render", "data", name), "rb") as f:
+        return f.read()
+
+
+# Game font: grey 1 bit, black ink on white; half tile t at column t % 16,
+# row t // 16 of 8 x 16 cells; the end of the last row unused.
+game = font("gamefont.bin")
+game_rows = []
+for y in range(2544):
+    row = bytearray(16)
+    for column in range(16):
+        tile = y // 16 * 16 + column
+        row[column] = 0xFF ^ (game[tile * 16 + y % 16] if tile < 2532 else 0)
+    game_rows.append(bytes(row))
+put("fuzz_png_sheet", "gamefont-grey1.png", png(128, 2544, 0, 1, game_rows))
+
+# Preview font: palette of 2 bits, a transparent background; glyph g at
+# column g % 16, row g // 16 of 16 x 16 cells, stored in quarters
+# top-left, bottom-left, top-right, bottom-right.
+preview = font("previewfont.bin")
+preview_rows = []
+for y in range(128):
+    values = []
+    for x in range(256):
+        glyph = y // 16 * 16 + x // 16
+        quarter = (x % 16 // 8) * 2 + (y % 16 // 8)
+        values.append(2 if preview[glyph * 256 + quarter * 64 + (y % 8) * 8 + x % 8] else 0)
+    preview_rows.append(bytes((values[i] << 6) | (values[i + 1] << 4) | (values[i + 2] << 2) | values[i + 3]
+                              for i in range(0, 256, 4)))
+put("fuzz_png_sheet", "previewfont-palette2.png",
+    png(256, 128, 3, 2, preview_rows, [(b"PLTE", bytes([0, 0, 0, 9, 9, 9, 255, 255, 255])), (b"tRNS", b"\x00")]))
+
+put("fuzz_png_sheet", "rgba16-interlaced.png", png(1, 1, 6, 16, [bytes(range(8))], interlace=1))
+put("fuzz_png_sheet", "grey-alpha.png", png(2, 2, 4, 8, [b"\x10\x00\xf0\xff", b"\x80\x80\x00\x00"]))
+put("fuzz_png_sheet", "rgb-keyed.png",
+    png(3, 1, 2, 8, [bytes([1, 2, 3, 4, 5, 6, 1, 2, 3])], [(b"tRNS", struct.pack(">HHH", 1, 2, 3))]))
