@@ -3,7 +3,8 @@
 # skipping the packages that are already there.
 set -e
 PACKAGES="cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-fonts-liberation xvfb xauth imagemagick xdotool clang libclang-rt-14-dev python3"
+fonts-liberation xvfb xauth imagemagick xdotool clang libclang-rt-14-dev python3 \
+help2man desktop-file-utils dpkg-dev"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-# Usage: rasterise.py ICON.svg OUT.png SIZE  (run from packaging/icons: see README there)
-# Rasterises an SVG to a square PNG with librsvg and cairo through ctypes
-# (no converter binary with SVG support is on this machine).
+# Rasterises an icon to a square PNG with librsvg and cairo through ctypes,
+# for machines whose ImageMagick lacks SVG support and that have no
+# rsvg-convert. The PNGs are kept in the repository, so a build needs none.
+#   for n in scrivel packwell; do for s in 48 256; do
+#     python3 rasterise.py $n.svg $n-$s.png $s; done; done
 import ctypes, sys
 rsvg = ctypes.CDLL("librsvg-2.so.2")
 cairo = ctypes.CDLL("libcairo.so.2")
