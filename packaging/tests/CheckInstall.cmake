@@ -4,6 +4,8 @@
 #         -DVERSION=... -DRELEASE=... -DPROGRAMS="a;b" -DMAN_PAGES=ON|OFF
 #         -P CheckInstall.cmake
 
+cmake_minimum_required(VERSION 3.25)
+
 set(failures)
 macro(fail text)
   list(APPEND failures "${text}")
