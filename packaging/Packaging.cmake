@@ -97,6 +97,8 @@ if(TOOLS_GZIP)
   install(FILES ${changelog} DESTINATION ${doc_destination})
 endif()
 install(FILES ${packaging_dir}/debian/copyright DESTINATION ${doc_destination})
+install(FILES ${packaging_dir}/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME ${package_name})
 
 # The Debian package. Its dependencies come from the binaries themselves
 # (dpkg-shlibdeps), so the Qt runtime is pulled in by whatever version the
@@ -107,9 +109,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Scrivel and Packwell developers")
 set(CPACK_PACKAGE_CONTACT ${TOOLS_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "script editor and file merger for fan translations of a SNES game")
+# CPack puts the summary above this as the description's first line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Scrivel shows the strings of the game's ROM on an emulated game screen, keeps
+    "Scrivel shows the strings of the game's ROM on an emulated game screen, keeps
 a plain-text translation script per text block, compiles a translated string
 back to game bytes and previews it on the same screen. Packwell merges groups
 of files into one with a byte listing, builds GAME Packs and compresses files

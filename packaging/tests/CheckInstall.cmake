@@ -18,7 +18,8 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${status}):\n${output}")
 endif()
 
-set(expected share/doc/${PACKAGE_NAME}/copyright share/doc/${PACKAGE_NAME}/changelog.Debian.gz)
+set(expected share/doc/${PACKAGE_NAME}/copyright share/doc/${PACKAGE_NAME}/changelog.Debian.gz
+             share/lintian/overrides/${PACKAGE_NAME})
 foreach(program IN LISTS PROGRAMS)
   list(APPEND expected bin/${program})
   if(MAN_PAGES)
