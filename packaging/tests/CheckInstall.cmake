@@ -1,5 +1,5 @@
 # Installs the build into a fresh prefix and checks that everything a desktop
-# user and the package need is there, then runs two installed twins.
+# user and the package need is there, then runs the installed programs.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DSOURCE_DIR=... -DPACKAGE_NAME=...
 #         -DVERSION=... -DRELEASE=... -DPROGRAMS="a;b" -DMAN_PAGES=ON|OFF
 #         -P CheckInstall.cmake
@@ -88,13 +88,16 @@ if(NOT changelog MATCHES "^${PACKAGE_NAME} \\(${VERSION}-${RELEASE}\\) ")
   fail("packaging/debian/changelog does not begin with version ${VERSION}-${RELEASE}: ${changelog}")
 endif()
 
-# Two installed twins run from the prefix.
-if("scrivel-cli" IN_LIST PROGRAMS)
-  execute_process(COMMAND ${PREFIX}/bin/scrivel-cli --version RESULT_VARIABLE status OUTPUT_VARIABLE output)
-  if(NOT status EQUAL 0 OR NOT output STREQUAL "scrivel-cli ${VERSION}\n")
-    fail("installed scrivel-cli --version: status ${status}, output '${output}'")
+# Every installed program names itself and the version, without a display
+# (the desktop programs answer before Qt looks for one).
+foreach(program IN LISTS PROGRAMS)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+                          ${PREFIX}/bin/${program} --version
+                  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0 OR NOT output STREQUAL "${program} ${VERSION}\n")
+    fail("installed ${program} --version: status ${status}, output '${output}' ${errors}")
   endif()
-endif()
+endforeach()
 if("packwell-cli" IN_LIST PROGRAMS)
   execute_process(COMMAND ${PREFIX}/bin/packwell-cli --help RESULT_VARIABLE status OUTPUT_VARIABLE output)
   if(NOT status EQUAL 0 OR NOT output MATCHES "packwell-cli" OR NOT output MATCHES "merge")
