@@ -11,7 +11,9 @@
 #include <exception>
 
 #include "pack/MergerCommands.h"
+#include "ApplicationTitle.h"
 #include "platform/Platform.h"
+#include "platform_qt/AboutBox.h"
 
 namespace {
 
@@ -95,7 +97,8 @@ void TForm1::createMenu()
     addItem(edit, QStringLiteral("Erase Text Data on Form"), QStringLiteral("FlushTextDataonForm1"),
             &TForm1::FlushTextDataonForm1Click);
 
-    menus_ = {file, edit};
+    menus_ = {file, edit,
+              platform::addHelpMenu(bar, QString::fromLatin1(kApplicationTitle), QStringLiteral("Packwell"))};
 }
 
 QAction* TForm1::addItem(QMenu* menu, const QString& caption, const QString& name, void (TForm1::*handler)())

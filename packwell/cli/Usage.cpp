@@ -24,6 +24,7 @@ const std::string& usageText()
         "  unhuf IN OUT          decode the .huf file IN into OUT\n"
         "  unrle IN OUT          decode the .rle file IN into OUT\n"
         "  --help                show this text\n"
+        "  --version             show the program's name and version\n"
         "\n"
         "Exit status: 0 on success, 1 when the command ended on an error,\n"
         "2 for a usage error.\n";

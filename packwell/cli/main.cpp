@@ -7,6 +7,7 @@
 #include "Arguments.h"
 #include "RunCommand.h"
 #include "Usage.h"
+#include "version/Version.h"
 
 int main(int argc, char** argv)
 {
@@ -14,6 +15,11 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, outBuffer, _IOFBF, sizeof outBuffer);
 
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args[0] == "--version") {
+        std::printf("packwell-cli %s\n", common::ProjectVersion);
+        std::fflush(stdout);
+        return 0;
+    }
     packwell_cli::ParsedArguments parsed = packwell_cli::parseArguments(args);
     const std::string& usage = packwell_cli::usageText();
     if (parsed.help) {

@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 
+#include "AppTitle.h"
+#include "platform_qt/AboutBox.h"
+
 namespace scrivel::app {
 
 namespace {
@@ -67,6 +70,7 @@ MainMenu buildMainMenu(QMainWindow& window)
     m.UseVWFRoutine1 = checkItem(m.View1, "UseVWFRoutine1", "&Use VWF Routine", QKeySequence(Qt::CTRL | Qt::Key_U));
     m.DefaultWindowSize1 =
         item(m.View1, "DefaultWindowSize1", "Default Window Size", QKeySequence(Qt::CTRL | Qt::Key_W));
+    m.Help1 = platform::addHelpMenu(m.MainMenu1, QString::fromUtf8(ApplicationTitle), QStringLiteral("Scrivel"));
     return m;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// MainMenu1: the main window's File and View menus, every item with its name,
+// MainMenu1: the main window's File, View and Help menus, every item with its name,
 // caption, shortcut and start state. The shortcuts act in the main window.
 
 #include <QAction>
@@ -28,6 +28,7 @@ struct MainMenu {
     QAction* N4 = nullptr;
     QAction* UseVWFRoutine1 = nullptr;
     QAction* DefaultWindowSize1 = nullptr;
+    QMenu* Help1 = nullptr;  // About, shown by the menu itself
 };
 
 MainMenu buildMainMenu(QMainWindow& window);

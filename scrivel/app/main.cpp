@@ -3,28 +3,25 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <cstdio>
 #include <exception>
 
 #include "AppTitle.h"
 #include "LaunchArguments.h"
 #include "LaunchPlatform.h"
 #include "VO_Main.h"
+#include "platform_qt/CommandLine.h"
 
 using namespace scrivel::app;
 
 int main(int argc, char** argv)
 {
+    // --help and --version need no display: answered before Qt looks for one.
+    const LaunchArguments early = parseLaunchArguments(platform::rawArguments(argc, argv).mid(1));
+    if (early.help || early.version) return *answerLaunchRequest(early);
+
     QApplication application(argc, argv);
     const LaunchArguments args = parseLaunchArguments(application.arguments().mid(1));
-    if (args.help) {
-        std::fputs(LaunchUsage, stdout);
-        return 0;
-    }
-    if (args.usageError) {
-        std::fputs(LaunchUsage, stderr);
-        return 2;
-    }
+    if (const auto status = answerLaunchRequest(args)) return *status;
 
     LaunchPlatform platform(QString::fromUtf8(ApplicationTitle));
     if (args.rom) platform.presetOpenChoice("Open ROM File", *args.rom);

@@ -7,6 +7,7 @@
 
 #include "CliCommands.h"
 #include "platform/Platform.h"
+#include "version/Version.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ const char* const Usage =
     "      compile the section .STRING STRING of the script file SCRIPT; print its bytes\n"
     "  scrivel-cli fonts DIR\n"
     "      write gamefont.bin, labelfont.bin, previewfont.bin and windowtiles.bin into DIR\n"
-    "  scrivel-cli --help\n";
+    "  scrivel-cli --help\n"
+    "  scrivel-cli --version\n";
 
 int usageError(const std::string& problem)
 {
@@ -80,6 +82,10 @@ int render(const std::vector<std::string>& args)
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "scrivel-cli " << common::ProjectVersion << "\n";
+        return 0;
+    }
     for (const std::string& a : args)
         if (a == "--help" || a == "-h") {
             std::cout << Usage;

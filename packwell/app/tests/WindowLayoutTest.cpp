@@ -78,6 +78,7 @@ void WindowLayoutTest::menuOrderNamesAndShortcuts()
           {QStringLiteral("Compress a group of Files... [ RLE ]"), QStringLiteral("CompressagroupofFilesRLE1")},
           {QString(), QStringLiteral("N3")},
           {QStringLiteral("Erase Text Data on Form"), QStringLiteral("FlushTextDataonForm1")}}},
+        {QStringLiteral("&Help"), {{QStringLiteral("&About"), QStringLiteral("About1")}}},
     };
     QMenuBar* bar = f.form1.menuBar();
     QCOMPARE(bar->objectName(), QStringLiteral("MainMenu1"));

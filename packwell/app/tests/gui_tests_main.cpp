@@ -9,6 +9,7 @@ QObject* makeWindowLayoutTest();
 QObject* makeMenuCommandsTest();
 QObject* makeBuildAndExitTest();
 QObject* makeQtDialogsTest();
+QObject* makeAboutBoxTest();
 
 int main(int argc, char** argv)
 {
@@ -16,7 +17,8 @@ int main(int argc, char** argv)
     // Tests close main windows; the application must outlive them.
     QApplication::setQuitOnLastWindowClosed(false);
     int failed = 0;
-    for (auto make : {makeTextLinesTest, makeWindowLayoutTest, makeMenuCommandsTest, makeBuildAndExitTest, makeQtDialogsTest}) {
+    for (auto make : {makeTextLinesTest, makeWindowLayoutTest, makeMenuCommandsTest, makeBuildAndExitTest, makeQtDialogsTest,
+                      makeAboutBoxTest}) {
         std::unique_ptr<QObject> test(make());
         failed += QTest::qExec(test.get(), argc, argv);
     }

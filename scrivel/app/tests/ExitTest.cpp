@@ -101,6 +101,12 @@ void ExitTest::launchArguments()
     QVERIFY(parse({"a", "b", "c"}).usageError);
     QVERIFY(parse({"--bogus"}).usageError);
     QVERIFY(parse({"--help"}).help);
+    QVERIFY(parse({"-h"}).help);
+    QVERIFY(parse({"--version"}).version && !parse({"--version"}).rom);
+    QVERIFY(parse({"-v"}).version);
+    QVERIFY(parse({"a.sfc", "--version"}).version);
+    // The usage line names the program, not the path it was started by.
+    QVERIFY(launchHelp().startsWith(QStringLiteral("Usage: scrivel [options] [ROM [DATA]]\n")));
 }
 
 // A platform whose real dialogs must never open in a test.

@@ -8,6 +8,7 @@
 #include "ViewAndHexTest.h"
 #include "DemoTest.h"
 #include "ExitTest.h"
+#include "AboutTest.h"
 
 int main(int argc, char** argv)
 {
@@ -31,6 +32,10 @@ int main(int argc, char** argv)
     }
     {
         scrivel::app::testing::DemoTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        scrivel::app::testing::AboutTest test;
         failures += QTest::qExec(&test, argc, argv);
     }
     return failures == 0 ? 0 : 1;
