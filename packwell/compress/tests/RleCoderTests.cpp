@@ -6,7 +6,7 @@
 #include "CoderHarness.h"
 #include "ReferenceCoders.h"
 
-using compress::EncodeStatus;
+using packwell::compress::EncodeStatus;
 
 using harness::bytes;
 
