@@ -16,7 +16,7 @@ protected:
     }
 };
 
-TEST_F(AddToMergedTest, WorkedExample)
+TEST_F(AddToMergedTest, AppendsTheFileAndReportsTheOffsetWhereItStarts)
 {
     write("Merged.dat", std::string(300, 'm'));
     write("LOGO.BIN", std::string(16, 'L'));
@@ -36,7 +36,7 @@ TEST_F(AddToMergedTest, RepeatedAddsReportEachOffsetAndCreateTheFileFirst)
     EXPECT_EQ(read("Merged.dat"), "1234512345");
 }
 
-TEST_F(AddToMergedTest, DefineNames)
+TEST_F(AddToMergedTest, DefineNameIsTheFileNameUpToItsFirstDotInUpperCase)
 {
     std::filesystem::create_directory(dir / "v1.0");
     write("v1.0/noext", "a");
@@ -78,7 +78,7 @@ TEST_F(AddToMergedTest, MergedDatStaysInTheWorkingFolderOfBeforeTheDialog)
     EXPECT_FALSE(exists("other/Merged.dat"));
 }
 
-TEST_F(AddToMergedTest, Failures)
+TEST_F(AddToMergedTest, FailuresAreShownAndAppendNothingWhileACancelIsSilent)
 {
     struct Case {
         const char* what;

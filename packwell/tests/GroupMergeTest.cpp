@@ -24,7 +24,7 @@ protected:
     }
 };
 
-TEST_F(GroupMergeTest, WorkedExampleGivesReportDataAndListing)
+TEST_F(GroupMergeTest, MergesTheGroupAndWritesReportDataAndListing)
 {
     std::string intro(300, '\x11');
     write("intro.bin", intro);
@@ -155,7 +155,7 @@ TEST_F(GroupMergeTest, MergedDatIsNeverItsOwnMember)
     EXPECT_FALSE(session.failed());
 }
 
-TEST_F(GroupMergeTest, DefineNames)
+TEST_F(GroupMergeTest, DefineNameDropsTheLastFourCharactersOfTheFileName)
 {
     struct Case {
         const char* file;
@@ -215,6 +215,8 @@ TEST_F(GroupMergeTest, FileNameWithoutDotRewritesTheListingAndFails)
     EXPECT_EQ(report.lines(), Lines{"kept"});
     EXPECT_TRUE(session.failed());
     EXPECT_TRUE(platform.messages().empty());
+    // Silent in the window; the reason is kept for the twin.
+    EXPECT_EQ(session.quietFailures(), Lines{"Error: Sorry but the files MUST have extensions!"});
 }
 
 TEST_F(GroupMergeTest, ListingIsEmptiedWhenThereIsNoMergedDat)
@@ -237,6 +239,8 @@ TEST_F(GroupMergeTest, MergedDatThatCannotBeCreatedClearsTheReportAndEnds)
     EXPECT_EQ(read("Merged.cpp"), "stale");
     EXPECT_TRUE(session.failed());
     EXPECT_TRUE(platform.messages().empty());
+    ASSERT_EQ(session.quietFailures().size(), 1u);
+    EXPECT_EQ(session.quietFailures()[0].rfind("Error: Could not create \"Merged.dat\"", 0), 0u);
 }
 
 // A member that disappears between the search and its opening.
@@ -264,6 +268,8 @@ TEST_F(GroupMergeTest, MemberThatCannotBeOpenedEndsTheMerge)
     EXPECT_EQ(read("Merged.dat"), "A");
     EXPECT_EQ(read("Merged.cpp"), "  unsigned char Data[0x1] = \r\n  {\r\n    0x41, \r\n  }; \r\n");
     EXPECT_TRUE(s.failed());
+    EXPECT_TRUE(vanishing.messages().empty());
+    EXPECT_EQ(s.quietFailures(), Lines{"Error: Could not open \"gone.bin\"; it and the members after it were not merged."});
 }
 
 TEST_F(GroupMergeTest, DialogStartsInTheWorkingFolderWithTheGroupTitle)

@@ -17,7 +17,7 @@ protected:
     std::string zero(const std::string& s) { return s + std::string(1, '\0'); }
 };
 
-TEST_F(PackBuildTest, WorkedExample)
+TEST_F(PackBuildTest, PacksStringsAndFilesAndPublishesTheirOffsets)
 {
     std::filesystem::create_directory(dir / "DATA");
     std::string intro(300, 'i'), title(100, 't');

@@ -144,7 +144,7 @@ TEST_F(PackSourceTest, CancelledOpenAndSaveDoNothing)
     EXPECT_FALSE(session.failed());
 }
 
-TEST(PackSourceLines, KindsAndTokens)
+TEST(PackSourceLines, LinesAreToldApartByKeywordAndReadByTheirSecondToken)
 {
     using packwell::pack::SourceLineKind;
     EXPECT_EQ(packwell::pack::sourceLineKind("x .gamepack_file y"), SourceLineKind::File);

@@ -33,7 +33,7 @@ void expectExactAndReversible(const std::string& input, const std::string& label
 
 }  // namespace
 
-TEST(HuffmanCoder, WritesTheDocumentedFiles)
+TEST(HuffmanCoder, WritesHeaderNodeRecordsAndBitStreamByteForByte)
 {
     struct Case {
         const char* label;
@@ -64,7 +64,7 @@ TEST(HuffmanCoder, WritesTheDocumentedFiles)
     }
 }
 
-TEST(HuffmanTree, OrdersSlotsByTheDocumentedExchangesNotByASort)
+TEST(HuffmanTree, OrdersSlotsByPairwiseExchangesNotByAStableSort)
 {
     // a 5, b 2, c 1, d 1, r 2: r is brought forward past c, which lands
     // behind d.

@@ -31,7 +31,7 @@ void expectExactAndReversible(const std::string& input, const std::string& label
 
 }  // namespace
 
-TEST(RleCoder, WritesTheDocumentedTokens)
+TEST(RleCoder, WritesLiteralAndRunTokensAfterTheSize)
 {
     struct Case {
         const char* label;
