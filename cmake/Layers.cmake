@@ -10,3 +10,16 @@ function(tools_include_root target name)
   file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${name} SYMBOLIC)
   target_include_directories(${target} PUBLIC ${root})
 endfunction()
+
+# tools_layer_below(target higher...): refuses, at configure time, a link
+# from target to any of the higher layers, so that the layers keep linking
+# only downward.
+function(tools_layer_below target)
+  get_target_property(links ${target} LINK_LIBRARIES)
+  get_target_property(interface ${target} INTERFACE_LINK_LIBRARIES)
+  foreach(higher ${ARGN})
+    if((links AND higher IN_LIST links) OR (interface AND higher IN_LIST interface))
+      message(FATAL_ERROR "${target} links ${higher}, a layer above it")
+    endif()
+  endforeach()
+endfunction()
