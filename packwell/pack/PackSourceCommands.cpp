@@ -60,8 +60,8 @@ void savePackSource(MergerSession& s)
     request.initialFolder = s.dialogFolder;
     std::optional<std::string> chosen = s.platform.saveFile(request);
     if (!chosen) return;
-    if (common::replaceFileAtomically(*chosen, common::joinLinesCrLf(s.report.lines())))
-        s.tell(Severity::Error, "Error: Could not write \"" + *chosen + "\".");
+    const std::error_code error = common::replaceFileAtomically(*chosen, common::joinLinesCrLf(s.report.lines()));
+    if (error) s.tell(Severity::Error, "Error: Could not write \"" + *chosen + "\".");
 }
 
 }  // namespace packwell::pack

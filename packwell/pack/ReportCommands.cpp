@@ -14,7 +14,8 @@ void eraseReport(MergerSession& s)
 
 bool saveReportOnExit(MergerSession& s)
 {
-    if (!common::replaceFileAtomically("Merge.txt", common::joinLinesCrLf(s.report.lines()))) return true;
+    const std::error_code error = common::replaceFileAtomically("Merge.txt", common::joinLinesCrLf(s.report.lines()));
+    if (!error) return true;
     s.tell(Severity::Error, "Error: Could not write \"Merge.txt\".");
     return false;
 }
