@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "MergerCommands.h"
-#include "MergerSession.h"
+#include "pack/MergerCommands.h"
+#include "pack/MergerSession.h"
 #include "compress/HuffmanCoder.h"
 #include "compress/HuffmanDecoder.h"
 #include "platform/ScriptedPlatform.h"
@@ -61,7 +61,7 @@ struct ChangingInput {
 };
 
 struct Coded {
-    compress::EncodeStatus status;
+    packwell::compress::EncodeStatus status;
     std::string file;
 };
 
@@ -69,7 +69,7 @@ Coded encode(ChangingInput& input)
 {
     std::FILE* in = ::fopencookie(&input, "rb", {ChangingInput::read, nullptr, ChangingInput::seek, nullptr});
     std::FILE* out = std::tmpfile();
-    const compress::EncodeStatus status = compress::huffmanEncode(in, out);
+    const packwell::compress::EncodeStatus status = packwell::compress::huffmanEncode(in, out);
     std::fclose(in);
     std::string bytes;
     std::rewind(out);
@@ -85,7 +85,7 @@ std::optional<std::string> decode(const std::string& file)
     std::fwrite(file.data(), 1, file.size(), in);
     std::rewind(in);
     std::FILE* out = std::tmpfile();
-    const compress::DecodeResult result = compress::huffmanDecode(in, out);
+    const packwell::compress::DecodeResult result = packwell::compress::huffmanDecode(in, out);
     std::string bytes;
     std::rewind(out);
     for (int c; (c = std::fgetc(out)) != EOF;) bytes += static_cast<char>(c);
@@ -108,7 +108,7 @@ TEST(HuffmanMemberChangesBetweenPasses, ShrinkingBeforeTheWritingPassCodesWhatIs
 {
     ChangingInput input{Text, Text.substr(0, 20)};
     Coded coded = encode(input);
-    EXPECT_EQ(coded.status, compress::EncodeStatus::Ok);
+    EXPECT_EQ(coded.status, packwell::compress::EncodeStatus::Ok);
     EXPECT_EQ(statedSize(coded.file), 20u);
     EXPECT_EQ(decode(coded.file), Text.substr(0, 20));
 }
@@ -118,7 +118,7 @@ TEST(HuffmanMemberChangesBetweenPasses, EmptiedBeforeTheWritingPassDecodesToNoth
 {
     ChangingInput input{Text, ""};
     Coded coded = encode(input);
-    EXPECT_EQ(coded.status, compress::EncodeStatus::Ok);
+    EXPECT_EQ(coded.status, packwell::compress::EncodeStatus::Ok);
     EXPECT_EQ(statedSize(coded.file), 0u);
     EXPECT_EQ(decode(coded.file), "");
 }
@@ -128,7 +128,7 @@ TEST(HuffmanMemberChangesBetweenPasses, CutShortWhileBeingReadIsReported)
 {
     ChangingInput input{Text, Text, 10};
     Coded coded = encode(input);
-    EXPECT_EQ(coded.status, compress::EncodeStatus::ShortRead);
+    EXPECT_EQ(coded.status, packwell::compress::EncodeStatus::ShortRead);
     EXPECT_EQ(statedSize(coded.file), Text.size());
     EXPECT_EQ(decode(coded.file), std::nullopt);
 }
@@ -142,7 +142,7 @@ TEST(HuffmanMemberChangesBetweenPasses, BytesTheCountingPassNeverSawAreReported)
     Coded coded = encode(input);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "\nThe code for 78 was not found...\nThe code for 79 was not found..."
                                                       "\nThe code for 7A was not found...");
-    EXPECT_EQ(coded.status, compress::EncodeStatus::ShortRead);
+    EXPECT_EQ(coded.status, packwell::compress::EncodeStatus::ShortRead);
 }
 
 // A folder search that lists every member and then removes the middle one,
@@ -171,17 +171,17 @@ protected:
     }
     testing_support::TempDir dir;
     MemberGoesAwayPlatform platform;
-    pack::LineReport report;
-    pack::NoProgress progress;
-    pack::MergerSession session;
+    packwell::pack::LineReport report;
+    packwell::pack::NoProgress progress;
+    packwell::pack::MergerSession session;
 };
 
 // The merge stops at the missing member (by design it shows no message);
 // what was merged before it is reported and listed consistently.
 TEST_F(MemberGoneTest, MergeStopsThereAndReportsWhatItMerged)
 {
-    pack::mergeGroup(session);
-    EXPECT_TRUE(session.failed);
+    packwell::pack::mergeGroup(session);
+    EXPECT_TRUE(session.failed());
     EXPECT_EQ(testing_support::readFile(dir / "Merged.dat"), "AAAA");
     EXPECT_EQ(report.line(0), "  #define A                  0");
     EXPECT_EQ(report.line(8), "  extern long Ofs[0x1] =");
@@ -189,10 +189,10 @@ TEST_F(MemberGoneTest, MergeStopsThereAndReportsWhatItMerged)
 
 TEST_F(MemberGoneTest, CompressionNamesTheMissingMemberAndGoesOn)
 {
-    pack::compressGroupRle(session);
+    packwell::pack::compressGroupRle(session);
     EXPECT_EQ(platform.messages(), (std::vector<std::string>{"Error: Could not read b.bin.",
                                                              "Data Compressed using \"Run Length Endcoding\"!"}));
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
     EXPECT_EQ(testing_support::readFile(dir / "c.rle").size(), 6u);  // size and one run of four
 }
 
@@ -202,13 +202,13 @@ TEST(PackBuildMissingFile, StopsAtTheLineThatNamesIt)
     dir.enter();
     testing_support::writeFile(dir / "a.bin", std::string("AAAA"));
     platform::ScriptedPlatform platform;
-    pack::LineReport report;
-    pack::NoProgress progress;
-    pack::MergerSession session(platform, report, progress);
+    packwell::pack::LineReport report;
+    packwell::pack::NoProgress progress;
+    packwell::pack::MergerSession session(platform, report, progress);
     report.setLines({".GAMEPACK_FILE->bin a.bin", ".GAMEPACK_FILE->bin gone.bin", ".GAMEPACK_STRING->never"});
-    pack::buildPack(session);
+    packwell::pack::buildPack(session);
     EXPECT_EQ(platform.messages(), std::vector<std::string>{"Fatal Error: Could not open \"gone.bin\""});
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
     EXPECT_EQ(testing_support::readFile(dir / "GPACK.dbp"), "AAAA");
 }
 

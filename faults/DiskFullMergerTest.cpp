@@ -29,9 +29,9 @@ TEST_F(DiskFullMergerTest, MergeReportsThatMergedDatCouldNotBeWritten)
     write("b.bin", noise(20 * 1024, 2));
     write("c.bin", noise(20 * 1024, 3));
     choose("a.bin");
-    pack::mergeGroup(session);
+    packwell::pack::mergeGroup(session);
     EXPECT_EQ(messages(), std::vector<std::string>{"Error: Could not write \"Merged.dat\"."});
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
 }
 
 TEST_F(DiskFullMergerTest, AddingAFileThatDoesNotFitLeavesMergedDatAsItWas)
@@ -39,7 +39,7 @@ TEST_F(DiskFullMergerTest, AddingAFileThatDoesNotFitLeavesMergedDatAsItWas)
     write("Merged.dat", "old data");
     const std::string big = bigFileOutside();
     platform.queueChoice(big);
-    pack::addFileToMerged(session);
+    packwell::pack::addFileToMerged(session);
     EXPECT_EQ(messages(), std::vector<std::string>{"Error: Could not write \"Merged.dat\"."});
     EXPECT_EQ(read("Merged.dat"), "old data");
     EXPECT_EQ(report.lineCount(), 0u);
@@ -48,9 +48,9 @@ TEST_F(DiskFullMergerTest, AddingAFileThatDoesNotFitLeavesMergedDatAsItWas)
 TEST_F(DiskFullMergerTest, BuildThatRunsOutOfRoomSaysSo)
 {
     report.setLines({".GAMEPACK_STRING.OFFSET->start", ".GAMEPACK_FILE->bin " + bigFileOutside()});
-    pack::buildPack(session);
+    packwell::pack::buildPack(session);
     EXPECT_EQ(messages(), std::vector<std::string>{"Fatal Error: Could not write files."});
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
 }
 
 TEST_F(DiskFullMergerTest, SavesKeepTheEarlierFileWhenTheNewOneDoesNotFit)
@@ -60,9 +60,9 @@ TEST_F(DiskFullMergerTest, SavesKeepTheEarlierFileWhenTheNewOneDoesNotFit)
     disk->fill();
     for (int i = 0; i < 4000; ++i) report.appendLine(".GAMEPACK_STRING->line" + std::to_string(i));
 
-    EXPECT_FALSE(pack::saveReportOnExit(session));
+    EXPECT_FALSE(packwell::pack::saveReportOnExit(session));
     choose("source.txt");
-    pack::savePackSource(session);
+    packwell::pack::savePackSource(session);
     EXPECT_EQ(messages(), (std::vector<std::string>{"Error: Could not write \"Merge.txt\".",
                                                     "Error: Could not write \"" + at("source.txt") + "\"."}));
     EXPECT_EQ(read("Merge.txt"), "old report");
@@ -78,13 +78,13 @@ TEST_F(DiskFullMergerTest, CompressedFilesThatDoNotFitAreReported)
     write("a.bin", noise(24 * 1024, 4));
     disk->fill();
     choose("a.bin");
-    pack::compressGroupHuffman(session);
+    packwell::pack::compressGroupHuffman(session);
     choose("a.bin");
-    pack::compressGroupRle(session);
+    packwell::pack::compressGroupRle(session);
     EXPECT_EQ(messages(), (std::vector<std::string>{"Error: Could not write a.huf.", "Data Compressed using \"Huffam\"!",
                                                     "Error: Could not write a.rle.",
                                                     "Data Compressed using \"Run Length Endcoding\"!"}));
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
 }
 
 // Without a small disk: the pack written to a device that is always full.
@@ -94,13 +94,13 @@ TEST(FullDeviceStandIn, BuildIntoAFullDeviceSaysSo)
     dir.enter();
     std::filesystem::create_symlink("/dev/full", dir / "GPACK.dbp");
     platform::ScriptedPlatform platform;
-    pack::LineReport report;
-    pack::NoProgress progress;
-    pack::MergerSession session(platform, report, progress);
+    packwell::pack::LineReport report;
+    packwell::pack::NoProgress progress;
+    packwell::pack::MergerSession session(platform, report, progress);
     report.setLines({".GAMEPACK_STRING->intro"});
-    pack::buildPack(session);
+    packwell::pack::buildPack(session);
     EXPECT_EQ(platform.messages(), std::vector<std::string>{"Fatal Error: Could not write files."});
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "MergerCommands.h"
-#include "MergerSession.h"
+#include "pack/MergerCommands.h"
+#include "pack/MergerSession.h"
 #include "MountedFolder.h"
 #include "platform/ScriptedPlatform.h"
 #include "testing/TempDir.h"
@@ -41,9 +41,9 @@ protected:
     testing_support::TempDir dir;
     std::unique_ptr<MountedFolder> disk;
     platform::ScriptedPlatform platform;
-    pack::LineReport report;
-    pack::NoProgress progress;
-    pack::MergerSession session;
+    packwell::pack::LineReport report;
+    packwell::pack::NoProgress progress;
+    packwell::pack::MergerSession session;
 };
 
 // Bytes that neither coder can shrink much.

@@ -36,8 +36,8 @@ TEST_F(ReadOnlyMergerTest, MergeFailsAndKeepsMergedDat)
 {
     report.appendLine("earlier line");
     choose("a.bin");
-    pack::mergeGroup(session);
-    EXPECT_TRUE(session.failed);
+    packwell::pack::mergeGroup(session);
+    EXPECT_TRUE(session.failed());
     EXPECT_EQ(report.lineCount(), 0u);
     expectOldFilesKept();
 }
@@ -45,9 +45,9 @@ TEST_F(ReadOnlyMergerTest, MergeFailsAndKeepsMergedDat)
 TEST_F(ReadOnlyMergerTest, AddToMergedFileRefuses)
 {
     choose("a.bin");
-    pack::addFileToMerged(session);
+    packwell::pack::addFileToMerged(session);
     EXPECT_EQ(messages(), std::vector<std::string>{"Could not re-open DAT file."});
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
     EXPECT_EQ(report.lineCount(), 0u);
     expectOldFilesKept();
 }
@@ -55,16 +55,16 @@ TEST_F(ReadOnlyMergerTest, AddToMergedFileRefuses)
 TEST_F(ReadOnlyMergerTest, BuildCannotOpenItsOutputs)
 {
     report.setLines({".GAMEPACK_STRING->intro", ".GAMEPACK_FILE->bin a.bin"});
-    pack::buildPack(session);
+    packwell::pack::buildPack(session);
     EXPECT_EQ(messages(), std::vector<std::string>{"Fatal Error: Could not open files."});
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
     expectOldFilesKept();
 }
 
 TEST_F(ReadOnlyMergerTest, SavingTheReportOnExitFailsAndKeepsTheWindowOpen)
 {
     report.appendLine("new report");
-    EXPECT_FALSE(pack::saveReportOnExit(session));
+    EXPECT_FALSE(packwell::pack::saveReportOnExit(session));
     EXPECT_EQ(messages(), std::vector<std::string>{"Error: Could not write \"Merge.txt\"."});
     expectOldFilesKept();
 }
@@ -73,14 +73,14 @@ TEST_F(ReadOnlyMergerTest, SavingThePackSourceFails)
 {
     report.appendLine(".GAMEPACK_STRING->x");
     choose("source.txt");
-    pack::savePackSource(session);
+    packwell::pack::savePackSource(session);
     EXPECT_EQ(messages(), std::vector<std::string>{"Error: Could not write \"" + at("source.txt") + "\"."});
     EXPECT_FALSE(exists("source.txt"));
 }
 
 struct CompressionCase {
     const char* name;
-    void (*command)(pack::MergerSession&);
+    void (*command)(packwell::pack::MergerSession&);
     const char* closing;
 };
 
@@ -96,15 +96,15 @@ TEST_P(ReadOnlyCompressionTest, EveryMemberIsReportedAsNotWritten)
     c.command(session);
     EXPECT_EQ(messages(), (std::vector<std::string>{"Error: Could not write a" + ext + ".",
                                                     "Error: Could not write b" + ext + ".", c.closing}));
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
     EXPECT_FALSE(exists("a" + ext));
     expectOldFilesKept();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Coders, ReadOnlyCompressionTest,
-    ::testing::Values(CompressionCase{"Huffman", pack::compressGroupHuffman, "Data Compressed using \"Huffam\"!"},
-                      CompressionCase{"RLE", pack::compressGroupRle, "Data Compressed using \"Run Length Endcoding\"!"}),
+    ::testing::Values(CompressionCase{"Huffman", packwell::pack::compressGroupHuffman, "Data Compressed using \"Huffam\"!"},
+                      CompressionCase{"RLE", packwell::pack::compressGroupRle, "Data Compressed using \"Run Length Endcoding\"!"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

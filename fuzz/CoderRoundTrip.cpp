@@ -14,14 +14,14 @@ void roundTrip(const uint8_t* data, size_t size, Encoder encode, Decoder decode)
 
     std::FILE* in = readingStream(original);
     WritingStream coded;
-    const compress::EncodeStatus status = encode(in, coded.file());
+    const packwell::compress::EncodeStatus status = encode(in, coded.file());
     std::fclose(in);
-    if (status != compress::EncodeStatus::Ok) std::abort();
+    if (status != packwell::compress::EncodeStatus::Ok) std::abort();
     const std::string file = coded.text();
 
     std::FILE* codedIn = readingStream(file);
     WritingStream decoded;
-    const compress::DecodeResult result = decode(codedIn, decoded.file());
+    const packwell::compress::DecodeResult result = decode(codedIn, decoded.file());
     std::fclose(codedIn);
     if (!result.ok) {
         std::fprintf(stderr, "decoder refused the coder's output: %s\n", result.reason.c_str());
@@ -38,7 +38,7 @@ void decodeAny(const uint8_t* data, size_t size, Decoder decode, size_t sizeOffs
     const std::string file(reinterpret_cast<const char*>(data), size);
     std::FILE* in = readingStream(file);
     WritingStream decoded;
-    const compress::DecodeResult result = decode(in, decoded.file());
+    const packwell::compress::DecodeResult result = decode(in, decoded.file());
     std::fclose(in);
     const std::string out = decoded.text();
     if (!result.ok) {

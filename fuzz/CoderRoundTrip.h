@@ -9,8 +9,8 @@
 
 namespace fuzzing {
 
-using Encoder = compress::EncodeStatus (*)(std::FILE*, std::FILE*);
-using Decoder = compress::DecodeResult (*)(std::FILE*, std::FILE*);
+using Encoder = packwell::compress::EncodeStatus (*)(std::FILE*, std::FILE*);
+using Decoder = packwell::compress::DecodeResult (*)(std::FILE*, std::FILE*);
 
 // Aborts unless encoding data succeeds and decoding the result gives data back.
 void roundTrip(const uint8_t* data, size_t size, Encoder encode, Decoder decode);

@@ -9,6 +9,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzzing::decodeAny(data, size, compress::huffmanDecode, 3);
+    fuzzing::decodeAny(data, size, packwell::compress::huffmanDecode, 3);
     return 0;
 }

@@ -10,6 +10,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzzing::roundTrip(data, size, compress::huffmanEncode, compress::huffmanDecode);
+    fuzzing::roundTrip(data, size, packwell::compress::huffmanEncode, packwell::compress::huffmanDecode);
     return 0;
 }

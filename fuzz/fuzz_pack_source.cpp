@@ -11,9 +11,9 @@
 #include <string>
 
 #include "FuzzTempFolder.h"
-#include "MergerCommands.h"
-#include "MergerSession.h"
-#include "PackSourceLines.h"
+#include "pack/MergerCommands.h"
+#include "pack/MergerSession.h"
+#include "pack/PackSourceLines.h"
 #include "platform/ScriptedPlatform.h"
 
 namespace {
@@ -38,20 +38,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string sourcePath = fuzzing::writeTempFile("source.txt", source);
 
     platform::ScriptedPlatform platform;
-    pack::LineReport report;
-    pack::NoProgress progress;
-    pack::MergerSession session(platform, report, progress);
+    packwell::pack::LineReport report;
+    packwell::pack::NoProgress progress;
+    packwell::pack::MergerSession session(platform, report, progress);
     platform.queueChoice(sourcePath);
-    pack::openPackSource(session);
-    if (session.failed) std::abort();  // the file was just written
+    packwell::pack::openPackSource(session);
+    if (session.failed()) std::abort();  // the file was just written
 
     // Create the named files; work out what a complete build writes.
     uint64_t expected = 0;
     bool predictable = source.find('\0') == std::string::npos;
     for (const std::string& line : report.lines()) {
-        switch (pack::sourceLineKind(line)) {
-        case pack::SourceLineKind::File: {
-            const std::string path = pack::filePathOf(line);
+        switch (packwell::pack::sourceLineKind(line)) {
+        case packwell::pack::SourceLineKind::File: {
+            const std::string path = packwell::pack::filePathOf(line);
             if (isOwnFile(path) || path.size() > 200) predictable = false;
             if (path.empty() || path[0] == '!' || path == "." || path == ".." || isOwnFile(path)) break;
             std::error_code ec;
@@ -60,23 +60,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             expected += std::filesystem::file_size(fuzzing::tempFolder() + "/" + path, ec);
             break;
         }
-        case pack::SourceLineKind::String:
-            if (auto entry = pack::parseStringLine(line)) expected += entry->text.size() + 1;
+        case packwell::pack::SourceLineKind::String:
+            if (auto entry = packwell::pack::parseStringLine(line)) expected += entry->text.size() + 1;
             break;
-        case pack::SourceLineKind::Other:
+        case packwell::pack::SourceLineKind::Other:
             break;
         }
     }
 
     platform.clearRecords();
-    pack::buildPack(session);
+    packwell::pack::buildPack(session);
     if (platform.messages().size() != 1) std::abort();
     if (platform.messages()[0] == "GamePack created!") {
-        if (session.failed) std::abort();
+        if (session.failed()) std::abort();
         std::error_code ec;
         const auto written = std::filesystem::file_size(fuzzing::tempFolder() + "/GPACK.dbp", ec);
         if (ec || (predictable && written != expected)) std::abort();
-    } else if (!session.failed) {
+    } else if (!session.failed()) {
         std::abort();  // an error that the twin would not see
     }
     return 0;

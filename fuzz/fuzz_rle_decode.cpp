@@ -9,6 +9,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzzing::decodeAny(data, size, compress::rleDecode, 0);
+    fuzzing::decodeAny(data, size, packwell::compress::rleDecode, 0);
     return 0;
 }

@@ -10,6 +10,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzzing::roundTrip(data, size, compress::rleEncode, compress::rleDecode);
+    fuzzing::roundTrip(data, size, packwell::compress::rleEncode, packwell::compress::rleDecode);
     return 0;
 }

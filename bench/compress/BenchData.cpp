@@ -98,7 +98,7 @@ std::string packedFile(Kind kind, std::size_t size, const std::string& coder)
     if (it != made.end()) return it->second;
     const std::string in = inputFile(kind, size);
     const std::string path = (folder().path / key).string();
-    const compress::FileOutcome r = coder == "huf" ? compress::encodeHufFile(in, path) : compress::encodeRleFile(in, path);
+    const packwell::compress::FileOutcome r = coder == "huf" ? packwell::compress::encodeHufFile(in, path) : packwell::compress::encodeRleFile(in, path);
     if (!r.ok) throw std::runtime_error(r.message);
     return made[key] = path;
 }

@@ -36,28 +36,28 @@ void runOnFile(benchmark::State& state, const std::string& path, Run run)
 void HuffmanEncode(benchmark::State& state, Kind kind)
 {
     runOnFile(state, bench_data::inputFile(kind, kSize), [](std::FILE* in, std::FILE* out) {
-        benchmark::DoNotOptimize(compress::huffmanEncode(in, out));
+        benchmark::DoNotOptimize(packwell::compress::huffmanEncode(in, out));
     });
 }
 
 void HuffmanDecode(benchmark::State& state, Kind kind)
 {
     runOnFile(state, bench_data::packedFile(kind, kSize, "huf"), [](std::FILE* in, std::FILE* out) {
-        benchmark::DoNotOptimize(compress::huffmanDecode(in, out));
+        benchmark::DoNotOptimize(packwell::compress::huffmanDecode(in, out));
     });
 }
 
 void RleEncode(benchmark::State& state, Kind kind)
 {
     runOnFile(state, bench_data::inputFile(kind, kSize), [](std::FILE* in, std::FILE* out) {
-        benchmark::DoNotOptimize(compress::rleEncode(in, out));
+        benchmark::DoNotOptimize(packwell::compress::rleEncode(in, out));
     });
 }
 
 void RleDecode(benchmark::State& state, Kind kind)
 {
     runOnFile(state, bench_data::packedFile(kind, kSize, "rle"), [](std::FILE* in, std::FILE* out) {
-        benchmark::DoNotOptimize(compress::rleDecode(in, out));
+        benchmark::DoNotOptimize(packwell::compress::rleDecode(in, out));
     });
 }
 

@@ -11,9 +11,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "FileIO.h"
-#include "MergeListing.h"
-#include "MergerCommands.h"
+#include "pack/FileIO.h"
+#include "pack/MergeListing.h"
+#include "pack/MergerCommands.h"
 #include "platform/ScriptedPlatform.h"
 
 namespace {
@@ -62,11 +62,11 @@ void BM_MergeGroup(benchmark::State& state)
     SmallFiles& files = smallFiles();
     for (auto _ : state) {
         platform::ScriptedPlatform platform;
-        pack::LineReport report;
-        pack::NoProgress progress;
-        pack::MergerSession session(platform, report, progress);
+        packwell::pack::LineReport report;
+        packwell::pack::NoProgress progress;
+        packwell::pack::MergerSession session(platform, report, progress);
         platform.queueChoice((files.folder / files.names[0]).string());
-        pack::mergeGroup(session);
+        packwell::pack::mergeGroup(session);
         benchmark::DoNotOptimize(report.lineCount());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * files.bytes));
@@ -100,9 +100,9 @@ void BM_DataListing(benchmark::State& state)
     std::mt19937 rng(7);
     for (unsigned char& b : bytes) b = static_cast<unsigned char>(rng());
     for (auto _ : state) {
-        pack::OutputFile out;
+        packwell::pack::OutputFile out;
         out.create("/dev/null");
-        pack::DataListingWriter writer(out);
+        packwell::pack::DataListingWriter writer(out);
         writer.begin(bytes.size());
         writer.add(bytes.data(), bytes.size());
         writer.end();

@@ -1,7 +1,6 @@
 #include "LineText.h"
 
-namespace linetext {
-
+namespace packwell::app {
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;
@@ -101,4 +100,4 @@ std::string toBytes(const QString& text)
     return out;
 }
 
-}  // namespace linetext
+}  // namespace packwell::app

@@ -8,9 +8,9 @@
 #include <QString>
 #include <string>
 
-namespace linetext {
+namespace packwell::app {
 
 QString toDisplay(const std::string& bytes);
 std::string toBytes(const QString& text);
 
-}  // namespace linetext
+}  // namespace packwell::app

@@ -7,9 +7,11 @@
 
 #include "LineText.h"
 
+namespace packwell::app {
+
 void MemoReport::appendLine(const std::string& line)
 {
-    pending_ += linetext::toDisplay(line);
+    pending_ += toDisplay(line);
     pending_ += QChar('\n');
     appended_ = true;
     if (!flushScheduled_) {
@@ -56,7 +58,7 @@ size_t MemoReport::lineCount() const
 std::string MemoReport::line(size_t index) const
 {
     if (index >= lineCount()) return std::string();
-    return linetext::toBytes(memo_->document()->findBlockByNumber(static_cast<int>(index)).text());
+    return toBytes(memo_->document()->findBlockByNumber(static_cast<int>(index)).text());
 }
 
 void MemoReport::setLines(const std::vector<std::string>& lines)
@@ -64,7 +66,7 @@ void MemoReport::setLines(const std::vector<std::string>& lines)
     pending_.clear();
     QString text;
     for (const std::string& l : lines) {
-        text += linetext::toDisplay(l);
+        text += toDisplay(l);
         text += QChar('\n');
     }
     memo_->setPlainText(text);
@@ -79,3 +81,5 @@ void MemoReport::revealAppended()
     memo_->moveCursor(QTextCursor::End);
     memo_->ensureCursorVisible();
 }
+
+}  // namespace packwell::app

@@ -13,6 +13,8 @@
 
 #include "pack/MergerSession.h"
 
+namespace packwell::app {
+
 class MemoReport : public pack::ReportArea {
 public:
     explicit MemoReport(QPlainTextEdit* memo) : memo_(memo) {}
@@ -37,3 +39,5 @@ private:
     QObject flushContext_;  // a scheduled flush dies with this report
     bool appended_ = false;
 };
+
+}  // namespace packwell::app

@@ -1,13 +1,13 @@
-// The file merger: the main window Form1 with its memo and menu, then the
-// progress window Form2, hidden until the GAME Pack build shows it.
+// The file merger: the main window with its memo and menu, then the progress
+// window, hidden until the GAME Pack build shows it.
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <exception>
 
 #include "ApplicationTitle.h"
-#include "Merger.h"
-#include "Percent.h"
+#include "MergerWindow.h"
+#include "ProgressWindow.h"
 #include "platform_qt/CommandLine.h"
 #include "platform_qt/QtPlatform.h"
 
@@ -56,6 +56,7 @@ struct CommandLine {
 
 int main(int argc, char** argv)
 {
+    using namespace packwell::app;
     // --help and --version need no display: answered before Qt looks for one.
     if (const CommandLine early(platform::rawArguments(argc, argv)); early.asksForInfo()) return *early.answer();
     QApplication app(argc, argv);
@@ -63,11 +64,11 @@ int main(int argc, char** argv)
 
     platform::QtPlatform platform(QString::fromLatin1(kApplicationTitle));
     try {
-        TForm1 form1(platform);
-        platform.setParentWindow(&form1);
-        TForm2 form2;
-        form1.setProgressForm(&form2);
-        form1.show();
+        MergerWindow mergerWindow(platform);
+        platform.setParentWindow(&mergerWindow);
+        ProgressWindow progressWindow;
+        mergerWindow.setProgressWindow(&progressWindow);
+        mergerWindow.show();
         return app.exec();
     } catch (const std::exception& e) {
         platform.setParentWindow(nullptr);

@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-#include "MergerSession.h"
+#include "pack/MergerSession.h"
 
-namespace packwell_cli {
+namespace packwell::cli {
 
 class ConsoleReport : public pack::LineReport {
 public:
@@ -18,4 +18,4 @@ public:
     }
 };
 
-}  // namespace packwell_cli
+}  // namespace packwell::cli

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace compress {
+namespace packwell::compress {
 
 void countBytes(const std::uint8_t* data, std::size_t size, std::array<std::uint64_t, 256>& counts)
 {
@@ -34,4 +34,4 @@ void countBytes(const std::uint8_t* data, std::size_t size, std::array<std::uint
     }
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace compress {
+namespace packwell::compress {
 
 // Adds the number of occurrences of each byte value in data[0, size) to counts.
 void countBytes(const std::uint8_t* data, std::size_t size, std::array<std::uint64_t, 256>& counts);
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-namespace compress {
+namespace packwell::compress {
 
 // What an encoder reports to its caller. The bytes it writes for Ok are the
 // complete compressed file.
@@ -37,4 +37,4 @@ struct DecodeResult {
     static DecodeResult failure(std::string why) { return {false, std::move(why)}; }
 };
 
-}  // namespace compress
+}  // namespace packwell::compress

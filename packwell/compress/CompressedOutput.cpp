@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace compress {
+namespace packwell::compress {
 
 std::FILE* createBesideMember(const std::string& name, std::FILE* member)
 {
@@ -25,4 +25,4 @@ std::FILE* createBesideMember(const std::string& name, std::FILE* member)
     return file;
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <string>
 
-namespace compress {
+namespace packwell::compress {
 
 // Creates or empties the file name for binary writing, unless it is the very
 // file that member is open on. Returns nothing when it cannot be created or
 // is the member.
 std::FILE* createBesideMember(const std::string& name, std::FILE* member);
 
-}  // namespace compress
+}  // namespace packwell::compress

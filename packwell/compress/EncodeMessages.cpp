@@ -1,6 +1,6 @@
 #include "EncodeMessages.h"
 
-namespace compress {
+namespace packwell::compress {
 
 std::string encodeFailureMessage(EncodeStatus status, const std::string& inName, const std::string& kind)
 {
@@ -24,4 +24,4 @@ std::string writeFailureMessage(const std::string& outName)
     return "Error: Could not write " + outName + ".";
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -5,7 +5,7 @@
 
 #include "CoderStatus.h"
 
-namespace compress {
+namespace packwell::compress {
 
 // The message for a failed encode of the file inName into a file of the
 // given kind (".huf" or ".rle"); empty for EncodeStatus::Ok.
@@ -14,4 +14,4 @@ std::string encodeFailureMessage(EncodeStatus status, const std::string& inName,
 // The message for an output that could not be written completely.
 std::string writeFailureMessage(const std::string& outName);
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -11,7 +11,7 @@
 #include "RleCoder.h"
 #include "RleDecoder.h"
 
-namespace compress {
+namespace packwell::compress {
 namespace {
 
 // A new file beside the final output, renamed into place by commit() and
@@ -131,4 +131,4 @@ FileOutcome decodeRleFile(const std::string& inPath, const std::string& outPath)
     return decodeFile(inPath, outPath, ".rle", rleDecode);
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

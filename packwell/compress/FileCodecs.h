@@ -12,7 +12,7 @@
 
 #include <string>
 
-namespace compress {
+namespace packwell::compress {
 
 struct FileOutcome {
     bool ok = true;
@@ -24,4 +24,4 @@ FileOutcome encodeRleFile(const std::string& inPath, const std::string& outPath)
 FileOutcome decodeHufFile(const std::string& inPath, const std::string& outPath);
 FileOutcome decodeRleFile(const std::string& inPath, const std::string& outPath);
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
-namespace compress {
+namespace packwell::compress {
 
 std::optional<std::uint64_t> sizeAndRewind(std::FILE* input)
 {
@@ -18,4 +18,4 @@ std::optional<std::uint64_t> sizeAndRewind(std::FILE* input)
     return static_cast<std::uint64_t>(end);
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

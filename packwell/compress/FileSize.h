@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <optional>
 
-namespace compress {
+namespace packwell::compress {
 
 // The size of input, which is left positioned at its start; nothing when it
 // cannot be sought.
@@ -15,4 +15,4 @@ std::optional<std::uint64_t> sizeAndRewind(std::FILE* input);
 // Both formats store sizes in 32 bits.
 inline constexpr std::uint64_t kLargestStoredSize = 0xFFFFFFFFull;
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace compress {
+namespace packwell::compress {
 
 inline std::string hex2(unsigned v)
 {
@@ -11,4 +11,4 @@ inline std::string hex2(unsigned v)
     return {digits[(v >> 4) & 15], digits[v & 15]};
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-namespace compress {
+namespace packwell::compress {
 namespace {
 
 inline void storeBigEndian64(std::uint8_t* out, std::uint64_t v)
@@ -173,4 +173,4 @@ std::uint8_t* HuffmanBitPacker::finish(std::uint8_t* out)
     return out;
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -10,7 +10,7 @@
 
 #include "HuffmanTree.h"
 
-namespace compress {
+namespace packwell::compress {
 
 class HuffmanBitPacker {
 public:
@@ -59,4 +59,4 @@ private:
     std::uint64_t missing_ = 0;
 };
 
-}  // namespace compress
+}  // namespace packwell::compress

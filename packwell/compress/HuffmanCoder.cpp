@@ -12,7 +12,7 @@
 #include "HuffmanBitPacker.h"
 #include "HuffmanTree.h"
 
-namespace compress {
+namespace packwell::compress {
 namespace {
 
 constexpr std::size_t kChunk = 256 * 1024;
@@ -102,4 +102,4 @@ EncodeStatus huffmanEncode(std::FILE* input, std::FILE* output)
     return left == 0 && !uncounted ? EncodeStatus::Ok : EncodeStatus::ShortRead;
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -20,8 +20,8 @@
 
 #include "CoderStatus.h"
 
-namespace compress {
+namespace packwell::compress {
 
 EncodeStatus huffmanEncode(std::FILE* input, std::FILE* output);
 
-}  // namespace compress
+}  // namespace packwell::compress

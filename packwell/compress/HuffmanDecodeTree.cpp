@@ -3,7 +3,7 @@
 #include "HexText.h"
 #include "HuffmanTree.h"
 
-namespace compress {
+namespace packwell::compress {
 std::string HuffmanDecodeTree::load(const std::uint8_t* records, unsigned distinct, unsigned root)
 {
     root_ = root;
@@ -82,4 +82,4 @@ void HuffmanDecodeTree::buildLookup()
     }
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

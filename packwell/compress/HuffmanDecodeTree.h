@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace compress {
+namespace packwell::compress {
 
 class HuffmanDecodeTree {
 public:
@@ -50,4 +50,4 @@ private:
     std::vector<Pair> pairs_;
 };
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -6,7 +6,7 @@
 #include "HuffmanDecodeTree.h"
 #include "StreamBuffers.h"
 
-namespace compress {
+namespace packwell::compress {
 namespace {
 
 // The bit stream, most significant bit first. bits_ holds count_ bits in its
@@ -183,4 +183,4 @@ DecodeResult huffmanDecode(std::FILE* input, std::FILE* output)
     return DecodeResult::success();
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

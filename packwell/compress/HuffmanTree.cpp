@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace compress {
+namespace packwell::compress {
 namespace {
 
 // Brings the heaviest slots to the front. For each position p, any later slot
@@ -152,4 +152,4 @@ HuffmanTable buildHuffmanTable(const std::array<std::uint64_t, 256>& counts)
     return t;
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

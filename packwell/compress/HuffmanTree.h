@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-namespace compress {
+namespace packwell::compress {
 
 enum class SlotState : std::uint8_t { Leaf, Internal, Released };
 
@@ -45,4 +45,4 @@ struct HuffmanTable {
 // Builds the table for an input whose byte value b occurs counts[b] times.
 HuffmanTable buildHuffmanTable(const std::array<std::uint64_t, 256>& counts);
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -9,7 +9,7 @@
 #include "FileSize.h"
 #include "RleScan.h"
 
-namespace compress {
+namespace packwell::compress {
 namespace {
 
 constexpr std::size_t kWindow = 256 * 1024;
@@ -118,4 +118,4 @@ EncodeStatus rleEncode(std::FILE* input, std::FILE* output)
     return shortRead ? EncodeStatus::ShortRead : EncodeStatus::Ok;
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -16,8 +16,8 @@
 
 #include "CoderStatus.h"
 
-namespace compress {
+namespace packwell::compress {
 
 EncodeStatus rleEncode(std::FILE* input, std::FILE* output);
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -7,7 +7,7 @@
 #include "HexText.h"
 #include "StreamBuffers.h"
 
-namespace compress {
+namespace packwell::compress {
 DecodeResult rleDecode(std::FILE* input, std::FILE* output)
 {
     InputWindow in;
@@ -54,4 +54,4 @@ DecodeResult rleDecode(std::FILE* input, std::FILE* output)
     return DecodeResult::success();
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -14,8 +14,8 @@
 
 #include "CoderStatus.h"
 
-namespace compress {
+namespace packwell::compress {
 
 DecodeResult rleDecode(std::FILE* input, std::FILE* output);
 
-}  // namespace compress
+}  // namespace packwell::compress

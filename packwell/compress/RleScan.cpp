@@ -4,7 +4,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace compress {
+namespace packwell::compress {
 
 #if defined(__SSE2__)
 
@@ -59,4 +59,4 @@ std::size_t firstRunOfFour(const std::uint8_t* b, std::size_t from, std::size_t 
 
 #endif
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace compress {
+namespace packwell::compress {
 
 inline constexpr std::size_t kScanPadding = 32;
 
@@ -18,4 +18,4 @@ std::size_t runLength(const std::uint8_t* b, std::size_t limit);
 // limit when there is none. Reads b[from] to b[limit + 2] and padding.
 std::size_t firstRunOfFour(const std::uint8_t* b, std::size_t from, std::size_t limit);
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-namespace compress {
+namespace packwell::compress {
 
 bool InputWindow::open(std::FILE* file)
 {
@@ -56,4 +56,4 @@ bool OutputBuffer::flush()
     return !failed_;
 }
 
-}  // namespace compress
+}  // namespace packwell::compress

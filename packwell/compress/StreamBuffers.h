@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-namespace compress {
+namespace packwell::compress {
 
 class InputWindow {
 public:
@@ -51,4 +51,4 @@ private:
     bool failed_ = false;
 };
 
-}  // namespace compress
+}  // namespace packwell::compress

@@ -10,14 +10,10 @@
 #include "MergerCommands.h"
 #include "TextFormat.h"
 
-namespace pack {
+namespace packwell::pack {
 namespace {
 
-void refuse(MergerSession& s, const std::string& message)
-{
-    s.platform.showMessage(message);
-    s.failed = true;
-}
+void refuse(MergerSession& s, const std::string& message) { s.tell(Severity::Error, message); }
 
 }  // namespace
 
@@ -63,8 +59,8 @@ void addFileToMerged(MergerSession& s)
         refuse(s, "Error: Could not write \"Merged.dat\".");
         return;
     }
-    s.platform.showMessage(*chosen + " merged successfully!");
+    s.tell(Severity::Info, *chosen + " merged successfully!");
     s.report.appendLine("#define " + padRight(nameBeforeFirstDot(*chosen), 20) + " 0x" + hexUpper(offset, 8));
 }
 
-}  // namespace pack
+}  // namespace packwell::pack

@@ -1,6 +1,6 @@
 #include "Dialogs.h"
 
-namespace pack {
+namespace packwell::pack {
 
 std::optional<std::string> chooseFileToOpen(MergerSession& s, const std::string& title)
 {
@@ -16,4 +16,4 @@ std::optional<std::string> chooseFileToOpen(MergerSession& s)
     return s.platform.openFile(request);
 }
 
-}  // namespace pack
+}  // namespace packwell::pack

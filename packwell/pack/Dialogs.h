@@ -7,11 +7,11 @@
 
 #include "MergerSession.h"
 
-namespace pack {
+namespace packwell::pack {
 
 // Gives the open-file dialog a new title and runs it.
 std::optional<std::string> chooseFileToOpen(MergerSession& s, const std::string& title);
 // Runs the open-file dialog with whatever title it last had.
 std::optional<std::string> chooseFileToOpen(MergerSession& s);
 
-}  // namespace pack
+}  // namespace packwell::pack

@@ -6,9 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/Platform.h"
-
-namespace pack {
+namespace packwell::pack {
 namespace {
 
 constexpr size_t kBlock = 1 << 20;
@@ -191,42 +189,4 @@ bool OutputFile::close()
     return !failed_;
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes)
-{
-    InputFile in;
-    if (!in.open(path)) return false;
-    std::vector<unsigned char> data;
-    if (!in.readRest(data)) return false;
-    bytes.assign(data.begin(), data.end());
-    return true;
-}
-
-bool writeFileReplacing(const std::string& path, const std::string& bytes)
-{
-    std::string folder = platform::folderOf(path);
-    std::string name = platform::fileNameOf(path);
-    if (name.empty()) return false;
-    std::string prefix = (folder.empty() ? std::string() : (folder == "/" ? folder : folder + "/")) + "." + name + ".";
-
-    struct stat old;
-    bool hadOld = ::stat(path.c_str(), &old) == 0;
-    if (hadOld && (S_ISDIR(old.st_mode) || ::access(path.c_str(), W_OK) != 0)) return false;
-
-    std::string temp;
-    int fd = -1;
-    for (unsigned attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = prefix + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
-    if (fd < 0) return false;
-    bool ok = writeAll(fd, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-    if (ok && hadOld) ::fchmod(fd, old.st_mode & 07777);
-    if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
-}
-
-}  // namespace pack
+}  // namespace packwell::pack

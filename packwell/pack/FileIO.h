@@ -1,8 +1,7 @@
 #pragma once
 // Thin wrappers over the system's file calls, used by the merger's commands:
-// an input file read in large blocks, an output file with a large write
-// buffer, and the replace-by-rename save of whole files. Paths may be
-// relative (to the working folder) or absolute.
+// an input file read in large blocks and an output file with a large write
+// buffer. Paths may be relative (to the working folder) or absolute.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace pack {
+namespace packwell::pack {
 
 // Which file an open file is (device and inode): two names of one file
 // give the same identity.
@@ -91,13 +90,4 @@ private:
     size_t used_ = 0;
 };
 
-// Reads the whole file at path into bytes. False if it cannot be opened or read.
-bool readWholeFile(const std::string& path, std::string& bytes);
-
-// Writes bytes to path through a temporary file in the same folder that is
-// then renamed over path, so that a failed write leaves any earlier file as
-// it was. An existing file's permissions are kept; a file that may not be
-// written is not replaced. False on any failure.
-bool writeFileReplacing(const std::string& path, const std::string& bytes);
-
-}  // namespace pack
+}  // namespace packwell::pack

@@ -3,7 +3,7 @@
 #include "TextFormat.h"
 #include "platform/Platform.h"
 
-namespace pack {
+namespace packwell::pack {
 
 std::optional<std::string> groupPattern(const std::string& chosenPath)
 {
@@ -27,4 +27,4 @@ std::string nameBeforeFirstDot(const std::string& path)
     return upperAscii(name.substr(0, name.find('.')));
 }
 
-}  // namespace pack
+}  // namespace packwell::pack

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace pack {
+namespace packwell::pack {
 
 // "*.BIN" for ".../INTRO.BIN", "*.TAR.GZ" for ".../DATA.TAR.GZ"; nothing when
 // the file name has no ".".
@@ -19,4 +19,7 @@ std::optional<std::string> groupExtension(const std::string& chosenPath);
 // under which a single file is published ("intro.old.bin" -> "INTRO").
 std::string nameBeforeFirstDot(const std::string& path);
 
-}  // namespace pack
+// Why a file without "." names no group.
+inline constexpr char kNoExtensionMessage[] = "Error: Sorry but the files MUST have extensions!";
+
+}  // namespace packwell::pack

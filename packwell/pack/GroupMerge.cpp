@@ -10,16 +10,17 @@
 #include "MergeReport.h"
 #include "MergerCommands.h"
 
-namespace pack {
+namespace packwell::pack {
 namespace {
 
 const char kMergedData[] = "Merged.dat";
 const char kMergedListing[] = "Merged.cpp";
 
+std::string quoted(const std::string& name) { return "\"" + name + "\""; }
+
 void reportWriteFailure(MergerSession& s, const char* name)
 {
-    s.platform.showMessage(std::string("Error: Could not write \"") + name + "\".");
-    s.failed = true;
+    s.tell(Severity::Error, "Error: Could not write " + quoted(name) + ".");
 }
 
 // Merges the members of the group into "Merged.dat" and reports them.
@@ -30,7 +31,7 @@ bool mergeMembers(MergerSession& s, const std::string& pattern)
     bool created = data.create(kMergedData);
     s.report.clear();
     if (!created) {
-        s.failed = true;
+        s.failQuietly("Error: Could not create " + quoted(kMergedData) + " in " + quoted(s.platform.workingFolder()) + ".");
         return false;
     }
 
@@ -42,14 +43,15 @@ bool mergeMembers(MergerSession& s, const std::string& pattern)
         if (name == kMergedData) continue;
         InputFile member;
         if (!member.open(name)) {
-            s.failed = true;  // this member and all later ones are left out
+            // This member and all later ones are left out.
+            s.failQuietly("Error: Could not open " + quoted(name) + "; it and the members after it were not merged.");
             break;
         }
         if (member.identity() == data.identity()) continue;  // another name of "Merged.dat"
         MergeMember m{mergeDefineName(name), data.length()};
         if (!data.appendFrom(member, member.isRegular(), member.size())) {
             data.truncateTo(m.offset);
-            s.failed = true;
+            s.failQuietly("Error: Could not read " + quoted(name) + "; it and the members after it were not merged.");
             break;
         }
         if (data.failed()) break;
@@ -73,12 +75,13 @@ void writeDataListing(MergerSession& s)
     // Created (and so emptied) even when "Merged.dat" cannot be read.
     bool listingOpen = listing.create(kMergedListing);
     if (!dataOpen || !listingOpen) {
-        s.failed = true;
+        s.failQuietly(!dataOpen ? "Error: Could not open " + quoted(kMergedData) + " to list it."
+                                : "Error: Could not create " + quoted(kMergedListing) + ".");
         return;
     }
     std::vector<unsigned char> bytes;
     if (!data.isRegular() && !data.readRest(bytes)) {
-        s.failed = true;
+        s.failQuietly("Error: Could not read " + quoted(kMergedData) + " to list it.");
         return;
     }
     uint64_t size = data.isRegular() ? data.size() : bytes.size();
@@ -96,7 +99,7 @@ void writeDataListing(MergerSession& s)
         }
         if (left > 0) {
             // "Merged.dat" shrank or could not be read to its end.
-            s.failed = true;
+            s.failQuietly("Error: Could not read " + quoted(kMergedData) + " to its end to list it.");
             return;
         }
     } else {
@@ -115,7 +118,7 @@ void mergeGroup(MergerSession& s)
     if (chosen) {
         std::optional<std::string> pattern = groupPattern(*chosen);
         if (!pattern) {
-            s.failed = true;  // no merge; the listing is still rewritten
+            s.failQuietly(kNoExtensionMessage);  // no merge; the listing is still rewritten
         } else if (!mergeMembers(s, *pattern)) {
             return;
         }
@@ -123,4 +126,4 @@ void mergeGroup(MergerSession& s)
     writeDataListing(s);
 }
 
-}  // namespace pack
+}  // namespace packwell::pack

@@ -5,7 +5,7 @@
 
 #include "TextFormat.h"
 
-namespace pack {
+namespace packwell::pack {
 namespace {
 
 // "0xHH, " for every byte value.
@@ -72,4 +72,4 @@ void DataListingWriter::end()
     out_.write("\r\n  }; \r\n");
 }
 
-}  // namespace pack
+}  // namespace packwell::pack

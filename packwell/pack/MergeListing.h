@@ -7,7 +7,7 @@
 
 #include "FileIO.h"
 
-namespace pack {
+namespace packwell::pack {
 
 class DataListingWriter {
 public:
@@ -24,4 +24,4 @@ private:
     uint64_t index_ = 0;
 };
 
-}  // namespace pack
+}  // namespace packwell::pack

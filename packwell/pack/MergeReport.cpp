@@ -2,7 +2,7 @@
 
 #include "TextFormat.h"
 
-namespace pack {
+namespace packwell::pack {
 namespace {
 
 const std::string kBlank = " ";
@@ -63,4 +63,4 @@ std::vector<std::string> mergeReportTail(const std::vector<MergeMember>& members
     return lines;
 }
 
-}  // namespace pack
+}  // namespace packwell::pack

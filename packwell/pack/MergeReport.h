@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace pack {
+namespace packwell::pack {
 
 struct MergeMember {
     std::string defineName;
@@ -22,4 +22,4 @@ std::string mergeDefineLine(const std::string& defineName, size_t index);
 // table, the name table and an empty script section per member.
 std::vector<std::string> mergeReportTail(const std::vector<MergeMember>& members);
 
-}  // namespace pack
+}  // namespace packwell::pack

@@ -5,7 +5,7 @@
 
 #include "MergerSession.h"
 
-namespace pack {
+namespace packwell::pack {
 
 void mergeGroup(MergerSession& s);            // Edit > Merge a Group of files...
 void addFileToMerged(MergerSession& s);       // Edit > Add File to Merged File
@@ -21,4 +21,4 @@ void eraseReport(MergerSession& s);           // Edit > Erase Text Data on Form
 // not be written; the window then stays open.
 bool saveReportOnExit(MergerSession& s);
 
-}  // namespace pack
+}  // namespace packwell::pack

@@ -1,16 +1,17 @@
 #pragma once
 // What the merger's commands share with the window that runs them: the
 // platform (dialogs, messages, working folder, folder search), the report
-// area, the progress window and the remembered dialog folder. The desktop
-// window implements ReportArea over its memo and ProgressWindow over Form2;
-// the command-line twin implements them over standard output.
+// area, the progress display and the remembered dialog folder, and the
+// outcome of the commands run so far. The desktop window implements
+// ReportArea over its memo and ProgressDisplay over its progress window; the
+// command-line twin implements them over standard output.
 
 #include <string>
 #include <vector>
 
 #include "platform/Platform.h"
 
-namespace pack {
+namespace packwell::pack {
 
 // The report area: an ordered list of lines.
 class ReportArea {
@@ -38,18 +39,18 @@ private:
     std::vector<std::string> lines_;
 };
 
-// The progress window of the GAME Pack build.
-class ProgressWindow {
+// What the GAME Pack build shows while it works through the source lines.
+class ProgressDisplay {
 public:
-    virtual ~ProgressWindow() = default;
+    virtual ~ProgressDisplay() = default;
     virtual void show() = 0;
     virtual void setCaption(const std::string& caption) = 0;
     virtual void setPosition(int percent) = 0;  // 0 to 100
     virtual void close() = 0;                   // hides it
 };
 
-// A progress window that does nothing (the twin).
-class NoProgress : public ProgressWindow {
+// A progress display that shows nothing (the twin).
+class NoProgress : public ProgressDisplay {
 public:
     void show() override {}
     void setCaption(const std::string&) override {}
@@ -57,19 +58,42 @@ public:
     void close() override {}
 };
 
-struct MergerSession {
-    MergerSession(platform::Platform& p, ReportArea& r, ProgressWindow& w) : platform(p), report(r), progress(w) {}
+// How a message bears on the command's outcome.
+enum class Severity {
+    Info,   // a result or a note; the command may still succeed
+    Error,  // the command ended on an error or a refusal
+};
+
+class MergerSession {
+public:
+    MergerSession(platform::Platform& p, ReportArea& r, ProgressDisplay& d) : platform(p), report(r), progress(d) {}
+
     platform::Platform& platform;
     ReportArea& report;
-    ProgressWindow& progress;
+    ProgressDisplay& progress;
     // The one remembered initial folder of the dialogs; empty at start.
     std::string dialogFolder;
     // The title the open-file dialog last had (Add File to Merged File runs
     // it without setting one); empty at start.
     std::string openDialogTitle;
-    // Set by a command that ends on an error or a refusal; the command-line
-    // twin turns it into its exit status. Commands never clear it.
-    bool failed = false;
+
+    // Shows text in the platform's message box; an Error also marks the
+    // session as failed.
+    void tell(Severity severity, const std::string& text);
+    // Marks the session as failed without a message box: the desktop program
+    // passes over these failures in silence, as the merger always has. The
+    // reason is kept so that the command-line twin can say why it failed.
+    void failQuietly(const std::string& reason);
+
+    // The worst severity reported since the session began; nothing clears it.
+    Severity outcome() const { return outcome_; }
+    bool failed() const { return outcome_ == Severity::Error; }
+    // The reasons of the quiet failures, in order.
+    const std::vector<std::string>& quietFailures() const { return quietFailures_; }
+
+private:
+    Severity outcome_ = Severity::Info;
+    std::vector<std::string> quietFailures_;
 };
 
-}  // namespace pack
+}  // namespace packwell::pack

@@ -8,7 +8,7 @@
 #include "PackSourceLines.h"
 #include "TextFormat.h"
 
-namespace pack {
+namespace packwell::pack {
 namespace {
 
 class PackBuild {
@@ -19,8 +19,7 @@ public:
     {
         size_t count = s_.report.lineCount();
         if (count == 0) {
-            s_.platform.showMessage("Please create OR load a GAME Pack source file!");
-            s_.failed = true;
+            s_.tell(Severity::Error, "Please create OR load a GAME Pack source file!");
             return;
         }
         bool headerOpen = header_.create("GPACK.h");
@@ -38,10 +37,9 @@ public:
         }
         bool written = finish();
         if (!written) {
-            s_.platform.showMessage("Fatal Error: Could not write files.");
-            s_.failed = true;
+            s_.tell(Severity::Error, "Fatal Error: Could not write files.");
         } else {
-            s_.platform.showMessage("GamePack created!");
+            s_.tell(Severity::Info, "GamePack created!");
         }
         s_.progress.close();
     }
@@ -110,8 +108,7 @@ private:
     void stop(const std::string& message)
     {
         finish();
-        s_.platform.showMessage(message);
-        s_.failed = true;
+        s_.tell(Severity::Error, message);
         s_.progress.close();
     }
 
@@ -128,4 +125,4 @@ void buildPack(MergerSession& s)
     PackBuild(s).run();
 }
 
-}  // namespace pack
+}  // namespace packwell::pack

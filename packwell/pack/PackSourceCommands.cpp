@@ -3,14 +3,14 @@
 // Source File.
 
 #include "Dialogs.h"
-#include "FileIO.h"
 #include "Group.h"
 #include "MergerCommands.h"
 #include "PackSourceLines.h"
-#include "ReportText.h"
 #include "TextFormat.h"
+#include "files/TextLines.h"
+#include "files/WholeFile.h"
 
-namespace pack {
+namespace packwell::pack {
 
 void createPackSource(MergerSession& s)
 {
@@ -26,8 +26,7 @@ void createPackSource(MergerSession& s)
         std::optional<std::string> pattern = groupPattern(*chosen);
         std::optional<std::string> extension = groupExtension(*chosen);
         if (!pattern || !extension) {
-            s.platform.showMessage("Error: Sorry but the files MUST have extensions!");
-            s.failed = true;
+            s.tell(Severity::Error, kNoExtensionMessage);
             return;
         }
         s.report.appendLine(groupHeadingLine(*extension));
@@ -46,13 +45,12 @@ void openPackSource(MergerSession& s)
     s.openDialogTitle = request.title;
     std::optional<std::string> chosen = s.platform.openFile(request);
     if (!chosen) return;
-    std::string text;
-    if (!readWholeFile(*chosen, text)) {
-        s.platform.showMessage("Error: Could not read \"" + *chosen + "\".");
-        s.failed = true;
+    std::optional<std::string> text = common::readWholeFile(*chosen);
+    if (!text) {
+        s.tell(Severity::Error, "Error: Could not read \"" + *chosen + "\".");
         return;
     }
-    s.report.setLines(splitLines(text));
+    s.report.setLines(common::splitLines(*text));
 }
 
 void savePackSource(MergerSession& s)
@@ -62,10 +60,8 @@ void savePackSource(MergerSession& s)
     request.initialFolder = s.dialogFolder;
     std::optional<std::string> chosen = s.platform.saveFile(request);
     if (!chosen) return;
-    if (!writeFileReplacing(*chosen, joinLinesCrLf(s.report.lines()))) {
-        s.platform.showMessage("Error: Could not write \"" + *chosen + "\".");
-        s.failed = true;
-    }
+    const std::error_code error = common::replaceFileAtomically(*chosen, common::joinLinesCrLf(s.report.lines()));
+    if (error) s.tell(Severity::Error, "Error: Could not write \"" + *chosen + "\".");
 }
 
-}  // namespace pack
+}  // namespace packwell::pack

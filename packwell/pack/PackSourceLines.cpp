@@ -2,7 +2,7 @@
 
 #include "TextFormat.h"
 
-namespace pack {
+namespace packwell::pack {
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
@@ -61,4 +61,4 @@ std::string fileLine(const std::string& extension, const std::string& folder, co
     return ".GAMEPACK_FILE->" + extension + " " + replaceAll(folder, ' ', '_') + "/" + replaceAll(fileName, ' ', '_');
 }
 
-}  // namespace pack
+}  // namespace packwell::pack

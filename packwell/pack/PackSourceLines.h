@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace pack {
+namespace packwell::pack {
 
 enum class SourceLineKind { File, String, Other };
 
@@ -35,4 +35,4 @@ std::string groupHeadingLine(const std::string& extension);
 // written as "_".
 std::string fileLine(const std::string& extension, const std::string& folder, const std::string& fileName);
 
-}  // namespace pack
+}  // namespace packwell::pack

@@ -1,11 +1,11 @@
 // Edit > Erase Text Data on Form, and the saving of the report area that
 // File > Exit does before the window closes.
 
-#include "FileIO.h"
 #include "MergerCommands.h"
-#include "ReportText.h"
+#include "files/TextLines.h"
+#include "files/WholeFile.h"
 
-namespace pack {
+namespace packwell::pack {
 
 void eraseReport(MergerSession& s)
 {
@@ -14,10 +14,10 @@ void eraseReport(MergerSession& s)
 
 bool saveReportOnExit(MergerSession& s)
 {
-    if (writeFileReplacing("Merge.txt", joinLinesCrLf(s.report.lines()))) return true;
-    s.platform.showMessage("Error: Could not write \"Merge.txt\".");
-    s.failed = true;
+    const std::error_code error = common::replaceFileAtomically("Merge.txt", common::joinLinesCrLf(s.report.lines()));
+    if (!error) return true;
+    s.tell(Severity::Error, "Error: Could not write \"Merge.txt\".");
     return false;
 }
 
-}  // namespace pack
+}  // namespace packwell::pack

@@ -1,6 +1,6 @@
 #include "TextFormat.h"
 
-namespace pack {
+namespace packwell::pack {
 
 std::string upperAscii(std::string text)
 {
@@ -42,4 +42,4 @@ std::string replaceAll(std::string text, char from, char to)
     return text;
 }
 
-}  // namespace pack
+}  // namespace packwell::pack

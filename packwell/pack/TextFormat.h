@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace pack {
+namespace packwell::pack {
 
 // ASCII letters a to z become A to Z; every other byte stays.
 std::string upperAscii(std::string text);
@@ -19,4 +19,4 @@ std::string decimalRight(uint64_t value, size_t width);
 // Every occurrence of from replaced by to.
 std::string replaceAll(std::string text, char from, char to);
 
-}  // namespace pack
+}  // namespace packwell::pack

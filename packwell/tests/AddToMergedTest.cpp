@@ -12,11 +12,11 @@ protected:
     void addChoosing(const std::string& name)
     {
         platform.queueChoice(path(name));
-        pack::addFileToMerged(session);
+        packwell::pack::addFileToMerged(session);
     }
 };
 
-TEST_F(AddToMergedTest, WorkedExample)
+TEST_F(AddToMergedTest, AppendsTheFileAndReportsTheOffsetWhereItStarts)
 {
     write("Merged.dat", std::string(300, 'm'));
     write("LOGO.BIN", std::string(16, 'L'));
@@ -24,7 +24,7 @@ TEST_F(AddToMergedTest, WorkedExample)
     EXPECT_EQ(platform.messages(), Lines{path("LOGO.BIN") + " merged successfully!"});
     EXPECT_EQ(report.lines(), Lines{"#define LOGO                 0x0000012C"});
     EXPECT_EQ(read("Merged.dat"), std::string(300, 'm') + std::string(16, 'L'));
-    EXPECT_FALSE(session.failed);
+    EXPECT_FALSE(session.failed());
 }
 
 TEST_F(AddToMergedTest, RepeatedAddsReportEachOffsetAndCreateTheFileFirst)
@@ -36,7 +36,7 @@ TEST_F(AddToMergedTest, RepeatedAddsReportEachOffsetAndCreateTheFileFirst)
     EXPECT_EQ(read("Merged.dat"), "1234512345");
 }
 
-TEST_F(AddToMergedTest, DefineNames)
+TEST_F(AddToMergedTest, DefineNameIsTheFileNameUpToItsFirstDotInUpperCase)
 {
     std::filesystem::create_directory(dir / "v1.0");
     write("v1.0/noext", "a");
@@ -78,7 +78,7 @@ TEST_F(AddToMergedTest, MergedDatStaysInTheWorkingFolderOfBeforeTheDialog)
     EXPECT_FALSE(exists("other/Merged.dat"));
 }
 
-TEST_F(AddToMergedTest, Failures)
+TEST_F(AddToMergedTest, FailuresAreShownAndAppendNothingWhileACancelIsSilent)
 {
     struct Case {
         const char* what;
@@ -96,17 +96,17 @@ TEST_F(AddToMergedTest, Failures)
         testing_support::TempDir d;
         d.enter();
         platform::ScriptedPlatform p;
-        pack::LineReport r;
-        pack::MergerSession s(p, r, progress);
+        packwell::pack::LineReport r;
+        packwell::pack::MergerSession s(p, r, progress);
         std::filesystem::create_directory(d / "folder.bin");
         if (c.mergedDatIsFolder) std::filesystem::create_directory(d / "Merged.dat");
         testing_support::writeFile(d / "f.bin", "F");
         if (c.cancel) p.queueCancel();
         else p.queueChoice((d / c.chosen).string());
-        pack::addFileToMerged(s);
+        packwell::pack::addFileToMerged(s);
         EXPECT_EQ(p.messages(), c.message ? Lines{c.message} : Lines{}) << c.what;
         EXPECT_EQ(r.lineCount(), 0u) << c.what;
-        EXPECT_EQ(s.failed, c.message != nullptr) << c.what;
+        EXPECT_EQ(s.failed(), c.message != nullptr) << c.what;
         if (!c.mergedDatIsFolder) {
             EXPECT_EQ(testing_support::readFile(d / "Merged.dat"), "") << c.what;
         }
@@ -117,16 +117,16 @@ TEST_F(AddToMergedTest, DialogFolderIsSetOnceAndTheTitleIsTheLastOneGiven)
 {
     write("f.bin", "F");
     platform.queueChoice(path("f.bin"));
-    pack::addFileToMerged(session);
+    packwell::pack::addFileToMerged(session);
     EXPECT_EQ(platform.dialogs().at(0).request.initialFolder, dir.str());
     EXPECT_EQ(platform.dialogs().at(0).request.title, "");
 
     session.dialogFolder = "/remembered";
     platform.queueCancel();
-    pack::mergeGroup(session);  // sets the dialog folder and the title
+    packwell::pack::mergeGroup(session);  // sets the dialog folder and the title
     session.dialogFolder = "/remembered";
     platform.queueCancel();
-    pack::addFileToMerged(session);
+    packwell::pack::addFileToMerged(session);
     EXPECT_EQ(platform.dialogs().at(2).request.initialFolder, "/remembered");
     EXPECT_EQ(platform.dialogs().at(2).request.title, "Select a file with GROUP's extension...");
 }

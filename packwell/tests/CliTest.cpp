@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "testing/TempDir.h"
+#include "version/Version.h"
 
 namespace {
 
@@ -42,6 +44,40 @@ protected:
     testing_support::TempDir dir;
     testing_support::TempDir io;
 };
+
+TEST_F(CliTest, VersionAndTheHelpOfEachCommand)
+{
+    CliRun version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("packwell-cli ") + common::ProjectVersion + "\n");
+    EXPECT_EQ(version.err, "");
+
+    // Each command's help names its arguments.
+    const std::vector<std::pair<std::string, std::string>> usages = {
+        {"merge", "merge [OPTIONS] FILE"},        {"add", "add [OPTIONS] FILE"},
+        {"source", "source [OPTIONS] FILE..."},   {"pack", "pack [OPTIONS] SOURCE"},
+        {"huffman", "huffman [OPTIONS] FILE"},    {"rle", "rle [OPTIONS] FILE"},
+        {"unhuf", "unhuf [OPTIONS] IN OUT"},      {"unrle", "unrle [OPTIONS] IN OUT"},
+    };
+    for (const auto& [command, usage] : usages) {
+        CliRun help = run({command, "--help"});
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_EQ(help.out.rfind("Usage: packwell-cli " + usage + "\n", 0), 0u) << help.out;
+        EXPECT_EQ(help.err, "") << command;
+    }
+    EXPECT_NE(run({"add", "--help"}).out.find("-C DIR"), std::string::npos);
+    EXPECT_NE(run({"pack", "--help"}).out.find("-C DIR"), std::string::npos);
+}
+
+TEST_F(CliTest, UsageErrorsSayWhatIsWrong)
+{
+    EXPECT_NE(run({"frobnicate"}).err.find("unknown command \"frobnicate\""), std::string::npos);
+    EXPECT_NE(run({"add", ""}).err.find("an empty path was given"), std::string::npos);
+    EXPECT_EQ(run({"add", "-C", "", "f.bin"}).status, 2);
+    EXPECT_EQ(run({"add", "-C", "a", "-C", "b", "f.bin"}).status, 2);
+    // The usage shown is that of the command named.
+    EXPECT_NE(run({"unhuf", "in"}).err.find("Usage: packwell-cli unhuf"), std::string::npos);
+}
 
 TEST_F(CliTest, HelpAndUsageErrors)
 {
@@ -90,13 +126,46 @@ TEST_F(CliTest, MergePrintsTheReportAndWritesBesideTheChosenFile)
     EXPECT_FALSE(std::filesystem::exists(dir / "Merged.dat"));
 }
 
-TEST_F(CliTest, MergeOfAFileWithoutExtensionFails)
+TEST_F(CliTest, MergeOfAFileWithoutExtensionFailsSayingWhy)
 {
     writeFile(dir / "README", "x");
     CliRun r = run({"merge", "README"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("Error: Sorry but the files MUST have extensions!\n", 0), 0u) << r.err;
     EXPECT_EQ(readFile(dir / "Merged.cpp"), "");
+}
+
+TEST_F(CliTest, MergeIntoAFolderThatCannotBeWrittenFailsSayingWhy)
+{
+    // "Merged.dat" cannot be created where a folder of that name stands.
+    std::filesystem::create_directories(dir / "data/Merged.dat");
+    writeFile(dir / "data/intro.bin", "i");
+    CliRun r = run({"merge", "data/intro.bin"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Error: Could not create \"Merged.dat\" in \"" + path("data") + "\".\n");
+
+    // A folder without write permission, where permissions bind this user.
+    std::filesystem::create_directory(dir / "locked");
+    writeFile(dir / "locked/a.bin", "a");
+    std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    if (::access(path("locked").c_str(), W_OK) != 0) {
+        CliRun locked = run({"merge", "locked/a.bin"});
+        EXPECT_EQ(locked.status, 1);
+        EXPECT_EQ(locked.err.rfind("Error: Could not create \"Merged.dat\"", 0), 0u) << locked.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "locked/Merged.dat"));
+    }
+}
+
+TEST_F(CliTest, CompressionOfAFileWithoutExtensionFailsSayingWhy)
+{
+    writeFile(dir / "README", "x");
+    for (const char* coder : {"huffman", "rle"}) {
+        CliRun r = run({coder, "README"});
+        EXPECT_EQ(r.status, 1) << coder;
+        EXPECT_EQ(r.err, "Error: Sorry but the files MUST have extensions!\n") << coder;
+    }
 }
 
 TEST_F(CliTest, MergeInAMissingFolderFails)

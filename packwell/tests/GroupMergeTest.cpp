@@ -1,6 +1,6 @@
 #include <filesystem>
 
-#include "MergeReport.h"
+#include "pack/MergeReport.h"
 #include "PackFixture.h"
 
 namespace pack_tests {
@@ -20,11 +20,11 @@ protected:
     void mergeChoosing(const std::string& name)
     {
         platform.queueChoice(path(name));
-        pack::mergeGroup(session);
+        packwell::pack::mergeGroup(session);
     }
 };
 
-TEST_F(GroupMergeTest, WorkedExampleGivesReportDataAndListing)
+TEST_F(GroupMergeTest, MergesTheGroupAndWritesReportDataAndListing)
 {
     std::string intro(300, '\x11');
     write("intro.bin", intro);
@@ -61,7 +61,7 @@ TEST_F(GroupMergeTest, WorkedExampleGivesReportDataAndListing)
     EXPECT_NE(listing.find("0x0F, 0x10, \r\n  }; \r\n"), std::string::npos);
     EXPECT_EQ(listing.substr(listing.size() - 9), "\r\n  }; \r\n");
     EXPECT_TRUE(platform.messages().empty());
-    EXPECT_FALSE(session.failed);
+    EXPECT_FALSE(session.failed());
 }
 
 TEST_F(GroupMergeTest, ListingOfAShortLastRow)
@@ -99,7 +99,7 @@ TEST_F(GroupMergeTest, EmptyGroupGivesEmptyTablesAndListing)
     // The chosen file itself need not exist: the group is what the search finds.
     std::filesystem::create_directory(dir / "sub");
     platform.queueChoice(path("sub/none.xyz"));
-    pack::mergeGroup(session);
+    packwell::pack::mergeGroup(session);
     EXPECT_EQ(report.lines(), (Lines{" ", " ", " ", " ", " ", " ", "  extern long Ofs[0x0] =", "  {", "  };", " ",
                                      " ", "  {", "  };"}));
     EXPECT_EQ(read("sub/Merged.dat"), "");
@@ -152,10 +152,10 @@ TEST_F(GroupMergeTest, MergedDatIsNeverItsOwnMember)
     EXPECT_EQ(read("Merged.dat"), "new");
     EXPECT_EQ(report.line(0), "  #define X                  0");
     EXPECT_EQ(report.line(4), "X                = 0");
-    EXPECT_FALSE(session.failed);
+    EXPECT_FALSE(session.failed());
 }
 
-TEST_F(GroupMergeTest, DefineNames)
+TEST_F(GroupMergeTest, DefineNameDropsTheLastFourCharactersOfTheFileName)
 {
     struct Case {
         const char* file;
@@ -165,21 +165,21 @@ TEST_F(GroupMergeTest, DefineNames)
         {"ab.c", ""},       {"x.b", "X"},             {".b", ""},
         {"ab", "AB"},       {"\xC3\xA9t\xC3\xA9.bin", "\xC3\xA9T\xC3\xA9"},
     };
-    for (const Case& c : cases) EXPECT_EQ(pack::mergeDefineName(c.file), c.name) << c.file;
+    for (const Case& c : cases) EXPECT_EQ(packwell::pack::mergeDefineName(c.file), c.name) << c.file;
 }
 
 TEST_F(GroupMergeTest, NameTablePaddingAroundTwentyCharacters)
 {
     auto nameLine = [](const std::string& name) {
-        return pack::mergeReportTail({{name, 0}}).at(14);
+        return packwell::pack::mergeReportTail({{name, 0}}).at(14);
     };
     EXPECT_EQ(nameLine(std::string(19, 'N')), "    \"" + std::string(19, 'N') + "\", //   0");
     EXPECT_EQ(nameLine(std::string(20, 'N')), "    \"" + std::string(20, 'N') + "\", //   0");
     EXPECT_EQ(nameLine(std::string(21, 'N')), "    \"" + std::string(21, 'N') + "\", //   0");
     EXPECT_EQ(nameLine(std::string(25, 'N')), "    \"" + std::string(25, 'N') + "\",     //   0");
     // Long names are never cut in the define and number lines either.
-    EXPECT_EQ(pack::mergeDefineLine(std::string(18, 'L'), 1000), "  #define " + std::string(18, 'L') + " 1000");
-    EXPECT_EQ(pack::mergeReportTail({{std::string(17, 'L'), 0}}).at(3), std::string(17, 'L') + " = 0");
+    EXPECT_EQ(packwell::pack::mergeDefineLine(std::string(18, 'L'), 1000), "  #define " + std::string(18, 'L') + " 1000");
+    EXPECT_EQ(packwell::pack::mergeReportTail({{std::string(17, 'L'), 0}}).at(3), std::string(17, 'L') + " = 0");
 }
 
 TEST_F(GroupMergeTest, MoreThanAHundredMembers)
@@ -197,11 +197,11 @@ TEST_F(GroupMergeTest, CancelRewritesTheListingOnly)
     write("Merged.cpp", "stale");
     report.appendLine("kept");
     platform.queueCancel();
-    pack::mergeGroup(session);
+    packwell::pack::mergeGroup(session);
     EXPECT_EQ(read("Merged.dat"), "AB");
     EXPECT_EQ(read("Merged.cpp"), "  unsigned char Data[0x2] = \r\n  {\r\n    0x41, 0x42, \r\n  }; \r\n");
     EXPECT_EQ(report.lines(), Lines{"kept"});
-    EXPECT_FALSE(session.failed);
+    EXPECT_FALSE(session.failed());
 }
 
 TEST_F(GroupMergeTest, FileNameWithoutDotRewritesTheListingAndFails)
@@ -213,15 +213,17 @@ TEST_F(GroupMergeTest, FileNameWithoutDotRewritesTheListingAndFails)
     EXPECT_EQ(read("Merged.dat"), "Z");
     EXPECT_EQ(read("Merged.cpp"), "  unsigned char Data[0x1] = \r\n  {\r\n    0x5A, \r\n  }; \r\n");
     EXPECT_EQ(report.lines(), Lines{"kept"});
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
     EXPECT_TRUE(platform.messages().empty());
+    // Silent in the window; the reason is kept for the twin.
+    EXPECT_EQ(session.quietFailures(), Lines{"Error: Sorry but the files MUST have extensions!"});
 }
 
 TEST_F(GroupMergeTest, ListingIsEmptiedWhenThereIsNoMergedDat)
 {
     write("Merged.cpp", "stale");
     platform.queueCancel();
-    pack::mergeGroup(session);
+    packwell::pack::mergeGroup(session);
     EXPECT_EQ(read("Merged.cpp"), "");
     EXPECT_FALSE(exists("Merged.dat"));
 }
@@ -235,8 +237,10 @@ TEST_F(GroupMergeTest, MergedDatThatCannotBeCreatedClearsTheReportAndEnds)
     mergeChoosing("a.bin");
     EXPECT_EQ(report.lineCount(), 0u);
     EXPECT_EQ(read("Merged.cpp"), "stale");
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
     EXPECT_TRUE(platform.messages().empty());
+    ASSERT_EQ(session.quietFailures().size(), 1u);
+    EXPECT_EQ(session.quietFailures()[0].rfind("Error: Could not create \"Merged.dat\"", 0), 0u);
 }
 
 // A member that disappears between the search and its opening.
@@ -253,24 +257,26 @@ public:
 TEST_F(GroupMergeTest, MemberThatCannotBeOpenedEndsTheMerge)
 {
     VanishingMemberPlatform vanishing;
-    pack::MergerSession s(vanishing, report, progress);
+    packwell::pack::MergerSession s(vanishing, report, progress);
     write("a.bin", "A");
     write("z.bin", "Z");
     vanishing.queueChoice(path("a.bin"));
-    pack::mergeGroup(s);
+    packwell::pack::mergeGroup(s);
     EXPECT_EQ(report.line(0), "  #define A                  0");
     EXPECT_EQ(report.line(4), "A                = 0");
     EXPECT_EQ(report.line(8), "  extern long Ofs[0x1] =");
     EXPECT_EQ(read("Merged.dat"), "A");
     EXPECT_EQ(read("Merged.cpp"), "  unsigned char Data[0x1] = \r\n  {\r\n    0x41, \r\n  }; \r\n");
-    EXPECT_TRUE(s.failed);
+    EXPECT_TRUE(s.failed());
+    EXPECT_TRUE(vanishing.messages().empty());
+    EXPECT_EQ(s.quietFailures(), Lines{"Error: Could not open \"gone.bin\"; it and the members after it were not merged."});
 }
 
 TEST_F(GroupMergeTest, DialogStartsInTheWorkingFolderWithTheGroupTitle)
 {
     session.dialogFolder = "/elsewhere";
     platform.queueCancel();
-    pack::mergeGroup(session);
+    packwell::pack::mergeGroup(session);
     ASSERT_EQ(platform.dialogs().size(), 1u);
     EXPECT_EQ(platform.dialogs()[0].request.title, "Select a file with GROUP's extension...");
     EXPECT_EQ(platform.dialogs()[0].request.initialFolder, dir.str());

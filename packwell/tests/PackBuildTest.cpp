@@ -12,12 +12,12 @@ protected:
     void build(const Lines& lines)
     {
         report.setLines(lines);
-        pack::buildPack(session);
+        packwell::pack::buildPack(session);
     }
     std::string zero(const std::string& s) { return s + std::string(1, '\0'); }
 };
 
-TEST_F(PackBuildTest, WorkedExample)
+TEST_F(PackBuildTest, PacksStringsAndFilesAndPublishesTheirOffsets)
 {
     std::filesystem::create_directory(dir / "DATA");
     std::string intro(300, 'i'), title(100, 't');
@@ -33,7 +33,7 @@ TEST_F(PackBuildTest, WorkedExample)
     EXPECT_EQ(platform.messages(), Lines{"GamePack created!"});
     EXPECT_EQ(progress.events, (Lines{"show", "caption:Creating Game Pack", "pos:0", "pos:25", "pos:50", "pos:75", "close"}));
     EXPECT_EQ(platform.processEventsCalls(), 4);
-    EXPECT_FALSE(session.failed);
+    EXPECT_FALSE(session.failed());
 }
 
 TEST_F(PackBuildTest, StringCarryDecidesWhereAFileIsPublished)
@@ -95,7 +95,7 @@ TEST_F(PackBuildTest, MissingFileStopsTheBuildKeepingWhatWasWritten)
     EXPECT_EQ(read("GPACK.h"), "GPACK_A                    = $00000000\r\nGPACK_STRING->S = $00000001\r\n");
     EXPECT_EQ(progress.events.back(), "close");
     EXPECT_EQ(progress.events.size(), 6u);  // show, caption, three positions, close
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
 }
 
 TEST_F(PackBuildTest, SingleTokenFileLineNamesNoFile)
@@ -111,7 +111,7 @@ TEST_F(PackBuildTest, StringLineWithoutArrowStopsTheBuild)
     EXPECT_EQ(read("GPACK.dbp"), zero("OK"));
     EXPECT_EQ(read("GPACK.h"), "");
     EXPECT_EQ(progress.events.back(), "close");
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
 }
 
 TEST_F(PackBuildTest, EmptyReportIsRefusedWithoutTouchingFiles)
@@ -122,7 +122,7 @@ TEST_F(PackBuildTest, EmptyReportIsRefusedWithoutTouchingFiles)
     EXPECT_EQ(read("GPACK.h"), "old");
     EXPECT_FALSE(exists("GPACK.dbp"));
     EXPECT_TRUE(progress.events.empty());
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
 }
 
 TEST_F(PackBuildTest, SourceWithoutEntriesGivesEmptyFiles)
@@ -140,7 +140,7 @@ TEST_F(PackBuildTest, OutputsThatCannotBeCreatedStopTheBuild)
     build({".GAMEPACK_STRING->x"});
     EXPECT_EQ(platform.messages(), Lines{"Fatal Error: Could not open files."});
     EXPECT_EQ(progress.events, (Lines{"show", "close"}));
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
 }
 
 TEST_F(PackBuildTest, PackingTheOutputIntoItselfCopiesWhatWasWrittenBefore)

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "MergerCommands.h"
-#include "MergerSession.h"
+#include "pack/MergerCommands.h"
+#include "pack/MergerSession.h"
 #include "platform/ScriptedPlatform.h"
 #include "testing/TempDir.h"
 
@@ -16,7 +16,7 @@ namespace pack_tests {
 
 // Records what a command does to the progress window, as "show",
 // "caption:TEXT", "pos:N" and "close".
-class RecordingProgress : public pack::ProgressWindow {
+class RecordingProgress : public packwell::pack::ProgressDisplay {
 public:
     void show() override { events.push_back("show"); }
     void setCaption(const std::string& c) override { events.push_back("caption:" + c); }
@@ -36,9 +36,9 @@ protected:
 
     testing_support::TempDir dir;
     platform::ScriptedPlatform platform;
-    pack::LineReport report;
+    packwell::pack::LineReport report;
     RecordingProgress progress;
-    pack::MergerSession session;
+    packwell::pack::MergerSession session;
 };
 
 }  // namespace pack_tests

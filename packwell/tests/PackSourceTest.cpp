@@ -1,8 +1,7 @@
 #include <filesystem>
 
 #include "PackFixture.h"
-#include "PackSourceLines.h"
-#include "ReportText.h"
+#include "pack/PackSourceLines.h"
 
 namespace pack_tests {
 namespace {
@@ -18,12 +17,12 @@ TEST_F(PackSourceTest, CreateListsTheGroupWithUnderscoresForSpaces)
     write("My Game/data/title screen.bin", "t");
     write("My Game/data/notes.txt", "n");
     platform.queueChoice(path("My Game/data/intro.bin"));
-    pack::createPackSource(session);
+    packwell::pack::createPackSource(session);
     std::string folder = dir.str() + "/My_Game/data";
     EXPECT_EQ(report.lines(), (Lines{"; Group Name: \"bin\"", ".GAMEPACK_FILE->bin " + folder + "/intro.bin",
                                      ".GAMEPACK_FILE->bin " + folder + "/title_screen.bin", "", ""}));
     EXPECT_TRUE(platform.messages().empty());
-    EXPECT_FALSE(session.failed);
+    EXPECT_FALSE(session.failed());
 }
 
 TEST_F(PackSourceTest, TwoGroupsAreAppendedAfterWhatTheReportHolds)
@@ -36,7 +35,7 @@ TEST_F(PackSourceTest, TwoGroupsAreAppendedAfterWhatTheReportHolds)
     report.appendLine("kept");
     platform.queueChoice(path("v2.1/a.Tar.gz"));
     platform.queueChoice(path("x.txt"));
-    pack::createPackSource(session);
+    packwell::pack::createPackSource(session);
     std::string v = dir.str() + "/v2.1/";
     EXPECT_EQ(report.lines(), (Lines{"kept", "; Group Name: \"Tar.gz\"", ".GAMEPACK_FILE->Tar.gz " + v + "a.Tar.gz",
                                      ".GAMEPACK_FILE->Tar.gz " + v + "b.tar.GZ", "", "", "; Group Name: \"txt\"",
@@ -54,23 +53,23 @@ TEST_F(PackSourceTest, FolderIsWrittenAsTheDialogGaveIt)
     std::filesystem::create_directory_symlink("real", dir / "linked");
     write("real/a.bin", "");
     platform.queueChoice(path("linked/a.bin"));
-    pack::createPackSource(session);
+    packwell::pack::createPackSource(session);
     EXPECT_EQ(report.line(1), ".GAMEPACK_FILE->bin " + dir.str() + "/linked/a.bin");
 }
 
 TEST_F(PackSourceTest, EmptyGroupStillGetsItsHeading)
 {
     platform.queueChoice(path("ghost.qqq"));
-    pack::createPackSource(session);
+    packwell::pack::createPackSource(session);
     EXPECT_EQ(report.lines(), (Lines{"; Group Name: \"qqq\"", "", ""}));
 }
 
 TEST_F(PackSourceTest, CancellingTheFirstDialogAppendsNothing)
 {
     platform.queueCancel();
-    pack::createPackSource(session);
+    packwell::pack::createPackSource(session);
     EXPECT_EQ(report.lineCount(), 0u);
-    EXPECT_FALSE(session.failed);
+    EXPECT_FALSE(session.failed());
 }
 
 TEST_F(PackSourceTest, FileWithoutExtensionEndsTheCommandKeepingEarlierGroups)
@@ -81,10 +80,10 @@ TEST_F(PackSourceTest, FileWithoutExtensionEndsTheCommandKeepingEarlierGroups)
     platform.queueChoice(path("a.bin"));
     platform.queueChoice(path("with space/README"));
     platform.queueChoice(path("a.bin"));
-    pack::createPackSource(session);
+    packwell::pack::createPackSource(session);
     EXPECT_EQ(report.lineCount(), 4u);
     EXPECT_EQ(platform.messages(), Lines{"Error: Sorry but the files MUST have extensions!"});
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
     EXPECT_EQ(platform.pendingChoices(), 1u);
     EXPECT_EQ(session.dialogFolder, dir.str() + "/with_space");
 }
@@ -95,18 +94,18 @@ TEST_F(PackSourceTest, OpenThenSaveWritesTheSameLinesWithCrLf)
     report.appendLine("replaced");
     session.dialogFolder = "/remembered";
     platform.queueChoice(path("src.txt"));
-    pack::openPackSource(session);
+    packwell::pack::openPackSource(session);
     EXPECT_EQ(report.lines(), (Lines{"first", "second", "third", "fourth", "", "last"}));
     EXPECT_EQ(platform.dialogs().at(0).request.title, "Open source.");
     EXPECT_EQ(platform.dialogs().at(0).request.initialFolder, "/remembered");
 
     platform.queueChoice(path("out.gps"));
-    pack::savePackSource(session);
+    packwell::pack::savePackSource(session);
     EXPECT_EQ(read("out.gps"), "first\r\nsecond\r\nthird\r\nfourth\r\n\r\nlast\r\n");
     EXPECT_EQ(platform.dialogs().at(1).kind, platform::ScriptedPlatform::DialogKind::Save);
     EXPECT_EQ(platform.dialogs().at(1).request.title, "Save source file.");
     EXPECT_EQ(platform.dialogs().at(1).request.initialFolder, "/remembered");
-    EXPECT_FALSE(session.failed);
+    EXPECT_FALSE(session.failed());
 }
 
 TEST_F(PackSourceTest, SaveReplacesAnEarlierFileAndAddsNoExtension)
@@ -114,7 +113,7 @@ TEST_F(PackSourceTest, SaveReplacesAnEarlierFileAndAddsNoExtension)
     write("source", "old old old old");
     report.appendLine("new");
     platform.queueChoice(path("source"));
-    pack::savePackSource(session);
+    packwell::pack::savePackSource(session);
     EXPECT_EQ(read("source"), "new\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
@@ -123,58 +122,40 @@ TEST_F(PackSourceTest, OpenAndSaveFailuresLeaveTheReportAndFilesAlone)
 {
     report.appendLine("kept");
     platform.queueChoice(path("missing.txt"));
-    pack::openPackSource(session);
+    packwell::pack::openPackSource(session);
     std::filesystem::create_directory(dir / "taken");
     platform.queueChoice(path("taken"));
-    pack::savePackSource(session);
+    packwell::pack::savePackSource(session);
     EXPECT_EQ(platform.messages(), (Lines{"Error: Could not read \"" + path("missing.txt") + "\".",
                                           "Error: Could not write \"" + path("taken") + "\"."}));
     EXPECT_EQ(report.lines(), Lines{"kept"});
     EXPECT_TRUE(std::filesystem::is_directory(dir / "taken"));
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
 }
 
 TEST_F(PackSourceTest, CancelledOpenAndSaveDoNothing)
 {
     report.appendLine("kept");
     platform.queueCancel();
-    pack::openPackSource(session);
+    packwell::pack::openPackSource(session);
     platform.queueCancel();
-    pack::savePackSource(session);
+    packwell::pack::savePackSource(session);
     EXPECT_EQ(report.lines(), Lines{"kept"});
-    EXPECT_FALSE(session.failed);
+    EXPECT_FALSE(session.failed());
 }
 
-TEST(PackSourceLines, SplitLines)
+TEST(PackSourceLines, LinesAreToldApartByKeywordAndReadByTheirSecondToken)
 {
-    struct Case {
-        std::string text;
-        Lines lines;
-    } cases[] = {
-        {"", {}},
-        {"\r\n", {""}},
-        {"a", {"a"}},
-        {"a\r\n", {"a"}},
-        {"a\n\nb", {"a", "", "b"}},
-        {"a\r\rb\n", {"a", "", "b"}},
-        {"a\n\r", {"a", ""}},
-        {std::string("n\0l\r\n", 5), {std::string("n\0l", 3)}},
-    };
-    for (const Case& c : cases) EXPECT_EQ(pack::splitLines(c.text), c.lines) << c.text;
-}
+    using packwell::pack::SourceLineKind;
+    EXPECT_EQ(packwell::pack::sourceLineKind("x .gamepack_file y"), SourceLineKind::File);
+    EXPECT_EQ(packwell::pack::sourceLineKind(".GAMEPACK_STRING .GAMEPACK_FILE"), SourceLineKind::File);
+    EXPECT_EQ(packwell::pack::sourceLineKind("  .GamePack_String->a"), SourceLineKind::String);
+    EXPECT_EQ(packwell::pack::sourceLineKind("; Group Name: \"bin\""), SourceLineKind::Other);
+    EXPECT_EQ(packwell::pack::sourceLineKind("GAMEPACK_FILE"), SourceLineKind::Other);
 
-TEST(PackSourceLines, KindsAndTokens)
-{
-    using pack::SourceLineKind;
-    EXPECT_EQ(pack::sourceLineKind("x .gamepack_file y"), SourceLineKind::File);
-    EXPECT_EQ(pack::sourceLineKind(".GAMEPACK_STRING .GAMEPACK_FILE"), SourceLineKind::File);
-    EXPECT_EQ(pack::sourceLineKind("  .GamePack_String->a"), SourceLineKind::String);
-    EXPECT_EQ(pack::sourceLineKind("; Group Name: \"bin\""), SourceLineKind::Other);
-    EXPECT_EQ(pack::sourceLineKind("GAMEPACK_FILE"), SourceLineKind::Other);
-
-    EXPECT_EQ(pack::filePathOf(".GAMEPACK_FILE->bin /My_Dir/a_b.Bin extra"), "/My Dir/a b.Bin");
-    EXPECT_EQ(pack::filePathOf("\t.GAMEPACK_FILE->bin\v\f/x\r"), "/x");
-    EXPECT_EQ(pack::filePathOf(".GAMEPACK_FILE->bin"), ".GAMEPACK FILE->bin");
+    EXPECT_EQ(packwell::pack::filePathOf(".GAMEPACK_FILE->bin /My_Dir/a_b.Bin extra"), "/My Dir/a b.Bin");
+    EXPECT_EQ(packwell::pack::filePathOf("\t.GAMEPACK_FILE->bin\v\f/x\r"), "/x");
+    EXPECT_EQ(packwell::pack::filePathOf(".GAMEPACK_FILE->bin"), ".GAMEPACK FILE->bin");
 
     struct Case {
         std::string line;
@@ -189,12 +170,12 @@ TEST(PackSourceLines, KindsAndTokens)
         {"x .GAMEPACK_STRING->y", ".GAMEPACK_STRING", std::nullopt},
     };
     for (const Case& c : cases) {
-        auto entry = pack::parseStringLine(c.line);
+        auto entry = packwell::pack::parseStringLine(c.line);
         ASSERT_TRUE(entry) << c.line;
         EXPECT_EQ(entry->text, c.text) << c.line;
         EXPECT_EQ(entry->label, c.label) << c.line;
     }
-    EXPECT_FALSE(pack::parseStringLine(".GAMEPACK_STRING hello"));
+    EXPECT_FALSE(packwell::pack::parseStringLine(".GAMEPACK_STRING hello"));
 }
 
 }  // namespace

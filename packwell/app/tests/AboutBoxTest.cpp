@@ -19,7 +19,7 @@ private slots:
 void AboutBoxTest::aboutShowsNameAndVersion()
 {
     GuiFixture f;
-    f.form1.show();
+    f.mergerWindow.show();
     QString caption, text;
     QWidget* parent = nullptr;
     // Answers the box as a user would; any other window is closed so that a
@@ -39,7 +39,7 @@ void AboutBoxTest::aboutShowsNameAndVersion()
 
     QCOMPARE(caption, QStringLiteral("Packwell"));
     QCOMPARE(text, QStringLiteral("Packwell ") + QString::fromLatin1(common::ProjectVersion));
-    QCOMPARE(parent, &f.form1);
+    QCOMPARE(parent, &f.mergerWindow);
     QVERIFY(f.platform.messages().empty());
 }
 

@@ -31,24 +31,24 @@ struct DuringBuild {
 void watchBuild(GuiFixture& f, DuringBuild& during)
 {
     f.platform.setEventHook([&f, &during] {
-        during.positions.append(f.form2.pBar()->value());
+        during.positions.append(f.progressWindow.bar()->value());
         if (during.seen) return;
         during.seen = true;
-        during.progressVisible = f.form2.isVisible();
-        during.caption = f.form2.windowTitle();
+        during.progressVisible = f.progressWindow.isVisible();
+        during.caption = f.progressWindow.windowTitle();
         for (const char* name : kMenuItems) during.anyItemEnabled = during.anyItemEnabled || f.item(name)->isEnabled();
-        for (QAction* m : f.form1.menuBar()->actions()) during.anyItemEnabled = during.anyItemEnabled || m->isEnabled();
-        during.memoReadOnly = f.form1.memo()->isReadOnly();
+        for (QAction* m : f.mergerWindow.menuBar()->actions()) during.anyItemEnabled = during.anyItemEnabled || m->isEnabled();
+        during.memoReadOnly = f.mergerWindow.memo()->isReadOnly();
     });
 }
 
 void checkIdleAfterBuild(GuiFixture& f)
 {
-    QVERIFY(!f.form2.isVisible());
-    QVERIFY(!f.form1.buildRunning());
-    QVERIFY(!f.form1.memo()->isReadOnly());
+    QVERIFY(!f.progressWindow.isVisible());
+    QVERIFY(!f.mergerWindow.buildRunning());
+    QVERIFY(!f.mergerWindow.memo()->isReadOnly());
     for (const char* name : kMenuItems) QVERIFY2(f.item(name)->isEnabled(), name);
-    for (QAction* m : f.form1.menuBar()->actions()) QVERIFY(m->isEnabled());
+    for (QAction* m : f.mergerWindow.menuBar()->actions()) QVERIFY(m->isEnabled());
 }
 
 }  // namespace
@@ -87,14 +87,14 @@ void BuildAndExitTest::buildShowsProgressAndHidesIt()
     QVERIFY(during.memoReadOnly);
     // Events pass before each line's position is set: line i of 4 sets i * 25.
     QCOMPARE(during.positions, (QList<int>{0, 0, 25, 50}));
-    QCOMPARE(f.form2.pBar()->value(), 75);
+    QCOMPARE(f.progressWindow.bar()->value(), 75);
     QCOMPARE(f.platform.messages(), Lines{"GamePack created!"});
     checkIdleAfterBuild(f);
     QCOMPARE(fs::file_size(f.dir / "GPACK.dbp"), uintmax_t(410));
     QCOMPARE(readFile(f.dir / "GPACK.h"), crlfText({"GPACK_INTRO                = $00000000",
                                                     "GPACK_TITLE                = $00000132",
                                                     "GPACK_STRING->END = $00000196"}));
-    QCOMPARE(f.form2.windowTitle(), QStringLiteral("Creating Game Pack"));
+    QCOMPARE(f.progressWindow.windowTitle(), QStringLiteral("Creating Game Pack"));
 }
 
 void BuildAndExitTest::failedBuildHidesProgress_data()
@@ -136,8 +136,8 @@ void BuildAndExitTest::closeRequestWaitsForBuild()
     bool closedEarly = false;
     f.platform.setEventHook([&] {
         if (++pauses == 1) {
-            f.form1.close();
-            closedEarly = !f.form1.isVisible();
+            f.mergerWindow.close();
+            closedEarly = !f.mergerWindow.isVisible();
         }
     });
 
@@ -147,8 +147,8 @@ void BuildAndExitTest::closeRequestWaitsForBuild()
     QVERIFY(!closedEarly);
     QCOMPARE(f.platform.messages(), Lines{"GamePack created!"});
     QCOMPARE(fs::file_size(f.dir / "GPACK.dbp"), uintmax_t(1));
-    QVERIFY(!f.form1.isVisible());
-    QVERIFY(!f.form2.isVisible());
+    QVERIFY(!f.mergerWindow.isVisible());
+    QVERIFY(!f.progressWindow.isVisible());
     QVERIFY(!fs::exists(f.dir / "Merge.txt"));
 }
 
@@ -159,12 +159,12 @@ void BuildAndExitTest::exitSavesMemoInWorkingFolder()
     writeFile(other / "a.bin", "abc");
     f.platform.queueChoice((other / "a.bin").string());
     f.trigger("MergeaGroupoffiles1");
-    f.form1.report().appendLine("typed afterwards");
+    f.mergerWindow.report().appendLine("typed afterwards");
     const Lines lines = f.memoLines();
 
     f.trigger("Exit1");
 
-    QVERIFY(!f.form1.isVisible());
+    QVERIFY(!f.mergerWindow.isVisible());
     QVERIFY(!fs::exists(f.dir / "Merge.txt"));
     QCOMPARE(readFile(other / "Merge.txt"), crlfText(lines));
     QVERIFY(f.platform.messages().empty());
@@ -174,11 +174,11 @@ void BuildAndExitTest::exitByShortcut()
 {
     GuiFixture f;
     f.setMemoLines({"by shortcut"});
-    f.form1.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&f.form1));
-    QTest::keyClick(f.form1.memo(), Qt::Key_X, Qt::AltModifier);
+    f.mergerWindow.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.mergerWindow));
+    QTest::keyClick(f.mergerWindow.memo(), Qt::Key_X, Qt::AltModifier);
     QCOMPARE(readFile(f.dir / "Merge.txt"), std::string("by shortcut\r\n"));
-    QVERIFY(!f.form1.isVisible());
+    QVERIFY(!f.mergerWindow.isVisible());
     QCOMPARE(f.memoLines(), Lines{"by shortcut"});  // the x was not typed into the memo
 }
 
@@ -190,7 +190,7 @@ void BuildAndExitTest::exitAfterEraseWritesEmptyFile()
     f.trigger("FlushTextDataonForm1");
     f.trigger("Exit1");
     QCOMPARE(readFile(f.dir / "Merge.txt"), std::string());
-    QVERIFY(!f.form1.isVisible());
+    QVERIFY(!f.mergerWindow.isVisible());
 }
 
 void BuildAndExitTest::exitKeepsWindowWhenSaveFails()
@@ -201,7 +201,7 @@ void BuildAndExitTest::exitKeepsWindowWhenSaveFails()
     f.trigger("Exit1");
     QCOMPARE(f.platform.messages().size(), size_t(1));
     QVERIFY(f.platform.messages()[0].rfind("Error", 0) == 0);
-    QVERIFY(f.form1.isVisible());
+    QVERIFY(f.mergerWindow.isVisible());
     QCOMPARE(f.memoLines(), Lines{"keep me"});
     QVERIFY(fs::is_directory(f.dir / "Merge.txt"));
 }
@@ -210,7 +210,7 @@ void BuildAndExitTest::closeBoxSavesNothing()
 {
     GuiFixture f;
     f.setMemoLines({"not saved"});
-    QVERIFY(f.form1.close());
+    QVERIFY(f.mergerWindow.close());
     QVERIFY(!fs::exists(f.dir / "Merge.txt"));
     QVERIFY(f.platform.messages().empty());
 }

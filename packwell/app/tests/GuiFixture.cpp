@@ -5,13 +5,13 @@
 GuiFixture::GuiFixture()
 {
     dir.enter();
-    form1.setProgressForm(&form2);
-    form1.show();
+    mergerWindow.setProgressWindow(&progressWindow);
+    mergerWindow.show();
 }
 
 QAction* GuiFixture::item(const char* name) const
 {
-    return form1.findChild<QAction*>(QString::fromLatin1(name));
+    return mergerWindow.findChild<QAction*>(QString::fromLatin1(name));
 }
 
 void GuiFixture::trigger(const char* name)

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Merger.h"
-#include "Percent.h"
+#include "app/MergerWindow.h"
+#include "app/ProgressWindow.h"
 #include "platform/ScriptedPlatform.h"
 #include "testing/TempDir.h"
 
@@ -25,14 +25,14 @@ struct GuiFixture {
     QAction* item(const char* name) const;
     // Triggers the menu item as a click on it would.
     void trigger(const char* name);
-    std::vector<std::string> memoLines() { return form1.report().lines(); }
-    void setMemoLines(const std::vector<std::string>& lines) { form1.report().setLines(lines); }
+    std::vector<std::string> memoLines() { return mergerWindow.report().lines(); }
+    void setMemoLines(const std::vector<std::string>& lines) { mergerWindow.report().setLines(lines); }
     std::string cwd() const { return std::filesystem::current_path().string(); }
 
     testing_support::TempDir dir;
     platform::ScriptedPlatform platform;
-    TForm1 form1{platform};
-    TForm2 form2;
+    packwell::app::MergerWindow mergerWindow{platform};
+    packwell::app::ProgressWindow progressWindow;
 };
 
 // Path of a new folder inside the fixture's folder.

@@ -82,7 +82,7 @@ void MenuCommandsTest::mergeGroupPutsReportInMemo()
     QVERIFY(std::find(lines.begin(), lines.end(), "    0x00000003,  // B") != lines.end());
     QCOMPARE(lines.back(), std::string(".ENDS"));
     // The caret follows the report, as after lines are added to a memo.
-    QVERIFY(f.form1.memo()->textCursor().atEnd());
+    QVERIFY(f.mergerWindow.memo()->textCursor().atEnd());
 }
 
 void MenuCommandsTest::addFileAppendsDefineLine()
@@ -187,7 +187,7 @@ void MenuCommandsTest::eraseClearsMemoOnly()
     const Lines before = filesIn(f.dir.path());
     f.trigger("FlushTextDataonForm1");
     QVERIFY(f.memoLines().empty());
-    QVERIFY(f.form1.memo()->toPlainText().isEmpty());
+    QVERIFY(f.mergerWindow.memo()->toPlainText().isEmpty());
     QCOMPARE(filesIn(f.dir.path()), before);
     QVERIFY(f.platform.dialogs().empty());
     QVERIFY(f.platform.messages().empty());
@@ -285,7 +285,7 @@ void MenuCommandsTest::failureEscapingCommandIsShown()
     testing_support::TempDir dir;
     dir.enter();
     FailingDialogs failing;
-    TForm1 form(failing);
+    packwell::app::MergerWindow form(failing);
     form.show();
     form.report().setLines({"kept"});
     QAction* merge = form.findChild<QAction*>(QStringLiteral("MergeaGroupoffiles1"));

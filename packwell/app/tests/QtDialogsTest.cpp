@@ -12,8 +12,8 @@
 #include <QtTest>
 #include <functional>
 
-#include "ApplicationTitle.h"
-#include "Merger.h"
+#include "app/ApplicationTitle.h"
+#include "app/MergerWindow.h"
 #include "TestPrinting.h"
 #include "platform_qt/QtPlatform.h"
 #include "testing/TempDir.h"
@@ -86,8 +86,8 @@ void QtDialogsTest::mergeThroughFileDialog()
     const fs::path data = dir / "data";
     fs::create_directory(data);
     writeFile(data / "intro.bin", "abc");
-    platform::QtPlatform qt(QString::fromLatin1(kApplicationTitle));
-    TForm1 form(qt);
+    platform::QtPlatform qt(QString::fromLatin1(packwell::app::kApplicationTitle));
+    packwell::app::MergerWindow form(qt);
     qt.setParentWindow(&form);
     form.show();
 
@@ -112,8 +112,8 @@ void QtDialogsTest::addShowsMessageCaptionedWithTitle()
     testing_support::TempDir dir;
     dir.enter();
     writeFile(dir / "logo.bin", "0123456789ABCDEF");
-    platform::QtPlatform qt(QString::fromLatin1(kApplicationTitle));
-    TForm1 form(qt);
+    platform::QtPlatform qt(QString::fromLatin1(packwell::app::kApplicationTitle));
+    packwell::app::MergerWindow form(qt);
     qt.setParentWindow(&form);
     form.show();
 

@@ -3,8 +3,8 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-#include "LineText.h"
-#include "MemoReport.h"
+#include "app/LineText.h"
+#include "app/MemoReport.h"
 #include "TestPrinting.h"
 
 using Lines = std::vector<std::string>;
@@ -42,10 +42,10 @@ void TextLinesTest::bytesRoundTrip_data()
 void TextLinesTest::bytesRoundTrip()
 {
     QFETCH(std::string, bytes);
-    QCOMPARE(linetext::toBytes(linetext::toDisplay(bytes)), bytes);
+    QCOMPARE(packwell::app::toBytes(packwell::app::toDisplay(bytes)), bytes);
 
     QPlainTextEdit memo;
-    MemoReport report(&memo);
+    packwell::app::MemoReport report(&memo);
     report.appendLine(bytes);
     QCOMPARE(report.lineCount(), size_t(1));
     QCOMPARE(report.line(0), bytes);
@@ -53,14 +53,14 @@ void TextLinesTest::bytesRoundTrip()
 
 void TextLinesTest::validUtf8IsShownAsText()
 {
-    QCOMPARE(linetext::toDisplay("donn\xC3\xA9" "es"), QStringLiteral("donn\u00E9es"));
-    QCOMPARE(linetext::toDisplay("\xF0\x9F\x8E\xAE"), QString::fromUtf8("\xF0\x9F\x8E\xAE"));
+    QCOMPARE(packwell::app::toDisplay("donn\xC3\xA9" "es"), QStringLiteral("donn\u00E9es"));
+    QCOMPARE(packwell::app::toDisplay("\xF0\x9F\x8E\xAE"), QString::fromUtf8("\xF0\x9F\x8E\xAE"));
 }
 
 void TextLinesTest::memoBehavesAsLineList()
 {
     QPlainTextEdit memo;
-    MemoReport report(&memo);
+    packwell::app::MemoReport report(&memo);
     QCOMPARE(report.lineCount(), size_t(0));
     QCOMPARE(report.line(0), std::string());
 
@@ -85,7 +85,7 @@ void TextLinesTest::memoBehavesAsLineList()
 void TextLinesTest::appendAfterTypedTextStartsNewLine()
 {
     QPlainTextEdit memo;
-    MemoReport report(&memo);
+    packwell::app::MemoReport report(&memo);
     memo.setPlainText(QStringLiteral("typed\nby hand"));
     QCOMPARE(report.lines(), (Lines{"typed", "by hand"}));
     report.appendLine("#define LOGO");
@@ -95,7 +95,7 @@ void TextLinesTest::appendAfterTypedTextStartsNewLine()
 void TextLinesTest::loadedLinesComeBackUnchanged()
 {
     QPlainTextEdit memo;
-    MemoReport report(&memo);
+    packwell::app::MemoReport report(&memo);
     const Lines lines{".GAMEPACK_FILE->bin /data/caf\xE9.bin", "\ttab", "", "\xEF\xBB\xBF" "bom", "end"};
     report.setLines(lines);
     QCOMPARE(report.lines(), lines);
@@ -104,7 +104,7 @@ void TextLinesTest::loadedLinesComeBackUnchanged()
 void TextLinesTest::appendedLinesShowWhenEventsRun()
 {
     QPlainTextEdit memo;
-    MemoReport report(&memo);
+    packwell::app::MemoReport report(&memo);
     memo.setPlainText(QStringLiteral("typed"));
     report.appendLine("first");
     report.appendLine("second");
@@ -115,7 +115,7 @@ void TextLinesTest::appendedLinesShowWhenEventsRun()
     QCOMPARE(memo.toPlainText(), QStringLiteral("typed"));
 
     {
-        MemoReport gone(&memo);
+        packwell::app::MemoReport gone(&memo);
         gone.appendLine("never shown");
     }
     QCoreApplication::processEvents();  // the dead report's flush does not run

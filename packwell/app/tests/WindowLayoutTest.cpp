@@ -17,29 +17,29 @@
 class WindowLayoutTest : public QObject {
     Q_OBJECT
 private slots:
-    void mainWindow();
-    void memo();
+    void mainWindowHasItsNameCaptionPlaceAndSize();
+    void memoIsAnUnwrappedFixedPitchEditorFillingTheWindow();
     void menuOrderNamesAndShortcuts();
     void progressWindowAtStart();
     void progressWindowDrivenByBuild();
 };
 
-void WindowLayoutTest::mainWindow()
+void WindowLayoutTest::mainWindowHasItsNameCaptionPlaceAndSize()
 {
     GuiFixture f;
-    QCOMPARE(f.form1.objectName(), QStringLiteral("Form1"));
-    QCOMPARE(f.form1.windowTitle(), QStringLiteral("File Merger"));
-    QCOMPARE(f.form1.frameGeometry().topLeft(), QPoint(13, 55));
-    QCOMPARE(f.form1.frameGeometry().size(), QSize(446, 380));
-    QCOMPARE(f.form1.centralWidget(), static_cast<QWidget*>(f.form1.memo()));
-    QVERIFY(!f.form2.isVisible());
+    QCOMPARE(f.mergerWindow.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(f.mergerWindow.windowTitle(), QStringLiteral("File Merger"));
+    QCOMPARE(f.mergerWindow.frameGeometry().topLeft(), QPoint(13, 55));
+    QCOMPARE(f.mergerWindow.frameGeometry().size(), QSize(446, 380));
+    QCOMPARE(f.mergerWindow.centralWidget(), static_cast<QWidget*>(f.mergerWindow.memo()));
+    QVERIFY(!f.progressWindow.isVisible());
     QVERIFY(qApp->applicationDisplayName() == qApp->applicationName());
 }
 
-void WindowLayoutTest::memo()
+void WindowLayoutTest::memoIsAnUnwrappedFixedPitchEditorFillingTheWindow()
 {
     GuiFixture f;
-    QPlainTextEdit* memo = f.form1.findChild<QPlainTextEdit*>(QStringLiteral("memo"));
+    QPlainTextEdit* memo = f.mergerWindow.findChild<QPlainTextEdit*>(QStringLiteral("memo"));
     QVERIFY(memo);
     QFontInfo font(memo->font());
     QVERIFY2(font.fixedPitch(), qPrintable(font.family()));
@@ -49,9 +49,9 @@ void WindowLayoutTest::memo()
     QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QVERIFY(!memo->isReadOnly());
     // It fills everything below the menu bar.
-    QCOMPARE(memo->width(), f.form1.width());
-    QCOMPARE(memo->geometry().bottom(), f.form1.height() - 1);
-    QVERIFY(memo->geometry().top() >= f.form1.menuBar()->height());
+    QCOMPARE(memo->width(), f.mergerWindow.width());
+    QCOMPARE(memo->geometry().bottom(), f.mergerWindow.height() - 1);
+    QVERIFY(memo->geometry().top() >= f.mergerWindow.menuBar()->height());
     QVERIFY(f.memoLines().empty());
 }
 
@@ -80,7 +80,7 @@ void WindowLayoutTest::menuOrderNamesAndShortcuts()
           {QStringLiteral("Erase Text Data on Form"), QStringLiteral("FlushTextDataonForm1")}}},
         {QStringLiteral("&Help"), {{QStringLiteral("&About"), QStringLiteral("About1")}}},
     };
-    QMenuBar* bar = f.form1.menuBar();
+    QMenuBar* bar = f.mergerWindow.menuBar();
     QCOMPARE(bar->objectName(), QStringLiteral("MainMenu1"));
     const QList<QAction*> menus = bar->actions();
     QCOMPARE(menus.size(), expected.size());
@@ -105,7 +105,7 @@ void WindowLayoutTest::menuOrderNamesAndShortcuts()
 void WindowLayoutTest::progressWindowAtStart()
 {
     GuiFixture f;
-    TForm2& w = f.form2;
+    packwell::app::ProgressWindow& w = f.progressWindow;
     QCOMPARE(w.objectName(), QStringLiteral("Form2"));
     QVERIFY(w.isWindow());
     QCOMPARE(w.windowTitle(), QStringLiteral("..."));
@@ -133,8 +133,8 @@ void WindowLayoutTest::progressWindowAtStart()
 void WindowLayoutTest::progressWindowDrivenByBuild()
 {
     GuiFixture f;
-    TForm2& w = f.form2;
-    PercentProgress progress;
+    packwell::app::ProgressWindow& w = f.progressWindow;
+    packwell::app::ProgressWindowDisplay progress;
     progress.attach(&w);
 
     progress.show();
@@ -147,17 +147,17 @@ void WindowLayoutTest::progressWindowDrivenByBuild()
     progress.setCaption("Creating Game Pack");
     progress.setPosition(42);
     QCOMPARE(w.windowTitle(), QStringLiteral("Creating Game Pack"));
-    QCOMPARE(w.pBar()->value(), 42);
-    QCOMPARE(w.StaticText1()->text(), QStringLiteral("100%"));
+    QCOMPARE(w.bar()->value(), 42);
+    QCOMPARE(w.percentLabel()->text(), QStringLiteral("100%"));
 
     progress.close();
     QVERIFY(!w.isVisible());
-    QVERIFY(f.form1.isVisible());
+    QVERIFY(f.mergerWindow.isVisible());
 
     // Shown again, it reads as it was last set.
     progress.show();
     QCOMPARE(w.windowTitle(), QStringLiteral("Creating Game Pack"));
-    QCOMPARE(w.pBar()->value(), 42);
+    QCOMPARE(w.bar()->value(), 42);
     progress.close();
 }
 

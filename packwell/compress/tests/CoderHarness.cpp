@@ -58,10 +58,10 @@ Decoded decodeWith(F decode, const std::string& file)
 
 }  // namespace
 
-Encoded huffmanEncode(const std::string& input) { return encodeWith(compress::huffmanEncode, input); }
-Encoded rleEncode(const std::string& input) { return encodeWith(compress::rleEncode, input); }
-Decoded huffmanDecode(const std::string& file) { return decodeWith(compress::huffmanDecode, file); }
-Decoded rleDecode(const std::string& file) { return decodeWith(compress::rleDecode, file); }
+Encoded huffmanEncode(const std::string& input) { return encodeWith(packwell::compress::huffmanEncode, input); }
+Encoded rleEncode(const std::string& input) { return encodeWith(packwell::compress::rleEncode, input); }
+Decoded huffmanDecode(const std::string& file) { return decodeWith(packwell::compress::huffmanDecode, file); }
+Decoded rleDecode(const std::string& file) { return decodeWith(packwell::compress::rleDecode, file); }
 
 std::string randomBytes(std::size_t size, std::uint32_t seed)
 {

@@ -11,11 +11,11 @@
 namespace harness {
 
 struct Encoded {
-    compress::EncodeStatus status;
+    packwell::compress::EncodeStatus status;
     std::string bytes;
 };
 struct Decoded {
-    compress::DecodeResult result;
+    packwell::compress::DecodeResult result;
     std::string bytes;
 };
 

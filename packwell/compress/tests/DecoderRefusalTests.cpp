@@ -107,14 +107,14 @@ TEST(FileCodecs, ARefusedFileLeavesNoOutputAndAnEarlierOutputUntouched)
     writeFile(dir / "bad.rle", bytes({9, 0, 0, 0, 0x02, 'A', 'B'}));
     writeFile(dir / "kept.bin", "earlier");
 
-    compress::FileOutcome r = compress::decodeHufFile((dir / "bad.huf").string(), (dir / "out.bin").string());
+    packwell::compress::FileOutcome r = packwell::compress::decodeHufFile((dir / "bad.huf").string(), (dir / "out.bin").string());
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, "Error: " + (dir / "bad.huf").string() +
                              " is not a valid .huf file: its bit stream is truncated.");
-    r = compress::decodeRleFile((dir / "bad.rle").string(), (dir / "kept.bin").string());
+    r = packwell::compress::decodeRleFile((dir / "bad.rle").string(), (dir / "kept.bin").string());
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message.rfind("Error: ", 0), 0u) << r.message;
-    r = compress::decodeHufFile((dir / "missing.huf").string(), (dir / "out2.bin").string());
+    r = packwell::compress::decodeHufFile((dir / "missing.huf").string(), (dir / "out2.bin").string());
     EXPECT_EQ(r.message, "Error: Could not open " + (dir / "missing.huf").string() + ".");
 
     EXPECT_EQ(readFile(dir / "kept.bin"), "earlier");
@@ -133,22 +133,22 @@ TEST(FileCodecs, EncodesAndDecodesByPath)
     writeFile(dir / "in.bin", input);
     const std::string in = (dir / "in.bin").string();
     struct Route {
-        compress::FileOutcome (*encode)(const std::string&, const std::string&);
-        compress::FileOutcome (*decode)(const std::string&, const std::string&);
+        packwell::compress::FileOutcome (*encode)(const std::string&, const std::string&);
+        packwell::compress::FileOutcome (*decode)(const std::string&, const std::string&);
         const char* name;
     };
-    for (const Route& route : {Route{compress::encodeHufFile, compress::decodeHufFile, "x.huf"},
-                               Route{compress::encodeRleFile, compress::decodeRleFile, "x.rle"}}) {
+    for (const Route& route : {Route{packwell::compress::encodeHufFile, packwell::compress::decodeHufFile, "x.huf"},
+                               Route{packwell::compress::encodeRleFile, packwell::compress::decodeRleFile, "x.rle"}}) {
         const std::string packed = (dir / route.name).string();
         const std::string back = (dir / (std::string(route.name) + ".back")).string();
-        compress::FileOutcome r = route.encode(in, packed);
+        packwell::compress::FileOutcome r = route.encode(in, packed);
         ASSERT_TRUE(r.ok) << r.message;
         r = route.decode(packed, back);
         ASSERT_TRUE(r.ok) << r.message;
         EXPECT_EQ(readFile(back), input) << route.name;
     }
     // A folder has no size to take.
-    const compress::FileOutcome r = compress::encodeRleFile(dir.str(), (dir / "folder.rle").string());
+    const packwell::compress::FileOutcome r = packwell::compress::encodeRleFile(dir.str(), (dir / "folder.rle").string());
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(std::filesystem::exists(dir / "folder.rle"));
 }

@@ -14,7 +14,7 @@
 #include "compress/HuffmanTree.h"
 #include "compress/RleCoder.h"
 
-using compress::EncodeStatus;
+using packwell::compress::EncodeStatus;
 
 using harness::bytes;
 
@@ -33,7 +33,7 @@ void expectExactAndReversible(const std::string& input, const std::string& label
 
 }  // namespace
 
-TEST(HuffmanCoder, WritesTheDocumentedFiles)
+TEST(HuffmanCoder, WritesHeaderNodeRecordsAndBitStreamByteForByte)
 {
     struct Case {
         const char* label;
@@ -64,7 +64,7 @@ TEST(HuffmanCoder, WritesTheDocumentedFiles)
     }
 }
 
-TEST(HuffmanTree, OrdersSlotsByTheDocumentedExchangesNotByASort)
+TEST(HuffmanTree, OrdersSlotsByPairwiseExchangesNotByAStableSort)
 {
     // a 5, b 2, c 1, d 1, r 2: r is brought forward past c, which lands
     // behind d.
@@ -74,7 +74,7 @@ TEST(HuffmanTree, OrdersSlotsByTheDocumentedExchangesNotByASort)
     counts['c'] = 1;
     counts['d'] = 1;
     counts['r'] = 2;
-    const compress::HuffmanTable t = compress::buildHuffmanTable(counts);
+    const packwell::compress::HuffmanTable t = packwell::compress::buildHuffmanTable(counts);
     EXPECT_EQ(t.distinct, 5u);
     EXPECT_EQ(t.root, 0);
     const std::pair<std::uint64_t, unsigned> expected[] = {{0b0, 1}, {0b110, 3}, {0b101, 3}, {0b100, 3}, {0b111, 3}};
@@ -133,13 +133,13 @@ TEST(HuffmanCoder, LongCodesUseEveryPackingWidth)
 TEST(HuffmanBitPacker, PacksCodesOfUpTo64BitsMostSignificantBitFirst)
 {
     // Codes too long for any real input still pack bit for bit.
-    std::array<compress::HuffmanCode, 256> codes{};
+    std::array<packwell::compress::HuffmanCode, 256> codes{};
     codes[0] = {0x1, 1};
     codes[1] = {0xFEDCBA9876543210ull, 64};
     codes[2] = {0x0123456789ABCDEull, 61};
     codes[3] = {0x5, 3};
     std::string bits;
-    auto append = [&](const compress::HuffmanCode& c) {
+    auto append = [&](const packwell::compress::HuffmanCode& c) {
         for (unsigned i = c.length; i-- > 0;) bits.push_back(((c.bits >> i) & 1) ? '1' : '0');
     };
     const std::uint8_t data[] = {0, 1, 3, 2, 2, 0, 1, 3, 0};
@@ -148,8 +148,8 @@ TEST(HuffmanBitPacker, PacksCodesOfUpTo64BitsMostSignificantBitFirst)
     std::string expected;
     for (std::size_t i = 0; i < bits.size(); i += 8) expected.push_back(static_cast<char>(std::stoi(bits.substr(i, 8), nullptr, 2)));
 
-    compress::HuffmanBitPacker packer(codes);
-    std::vector<std::uint8_t> out(compress::HuffmanBitPacker::bound(sizeof data));
+    packwell::compress::HuffmanBitPacker packer(codes);
+    std::vector<std::uint8_t> out(packwell::compress::HuffmanBitPacker::bound(sizeof data));
     std::uint8_t* end = packer.pack(data, 4, out.data());
     end = packer.pack(data + 4, sizeof data - 4, end);
     end = packer.finish(end);
@@ -203,7 +203,7 @@ TEST(HuffmanCoder, AByteWithoutACodeIsReportedOnStandardOutputAndCodesNothing)
     std::FILE* in = fopencookie(&g, "rb", io);
     std::FILE* out = std::tmpfile();
     testing::internal::CaptureStdout();
-    const EncodeStatus status = compress::huffmanEncode(in, out);
+    const EncodeStatus status = packwell::compress::huffmanEncode(in, out);
     std::fflush(stdout);
     const std::string printed = testing::internal::GetCapturedStdout();
     // The file changed between the passes: the caller is told so.
@@ -259,9 +259,9 @@ TEST(Coders, AnInputThatEndsEarlyIsCodedAsFarAsItGoesAndReported)
     };
     // "abab" stated as 10 bytes: the header keeps the size taken.
     const Case cases[] = {
-        {"huffman", compress::huffmanEncode,
+        {"huffman", packwell::compress::huffmanEncode,
          bytes({0x5A, 0x48, 0x46, 0x0A, 0, 0, 0, 0x02, 0x00, 0x00, 0x03, 0x61, 0x62, 0x00, 0xFF, 0xFF, 0x50})},
-        {"rle", compress::rleEncode, bytes({0x0A, 0, 0, 0, 0x01, 'a', 0x01, 'b', 0x01, 'a', 0x01, 'b'})},
+        {"rle", packwell::compress::rleEncode, bytes({0x0A, 0, 0, 0, 0x01, 'a', 0x01, 'b', 0x01, 'a', 0x01, 'b'})},
     };
     for (const Case& c : cases) {
         ShrunkFile f{"abab", 10};
@@ -303,7 +303,7 @@ TEST(HuffmanBitPacker, PairTableGivesTheSameBitsAsCodingByteByByte)
     }
     std::mt19937 rng(5);
     for (const auto& counts : countSets) {
-        const compress::HuffmanTable t = compress::buildHuffmanTable(counts);
+        const packwell::compress::HuffmanTable t = packwell::compress::buildHuffmanTable(counts);
         // Mostly coded byte values, now and then one without a code.
         std::vector<std::uint8_t> data(4099);
         for (auto& d : data) {
@@ -315,7 +315,7 @@ TEST(HuffmanBitPacker, PairTableGivesTheSameBitsAsCodingByteByByte)
         std::string bits;
         bool anyMissing = false;
         for (std::uint8_t d : data) {
-            const compress::HuffmanCode& c = t.codes[d];
+            const packwell::compress::HuffmanCode& c = t.codes[d];
             anyMissing |= c.length == 0;
             for (unsigned i = c.length; i-- > 0;) bits.push_back(((c.bits >> i) & 1) ? '1' : '0');
         }
@@ -325,8 +325,8 @@ TEST(HuffmanBitPacker, PairTableGivesTheSameBitsAsCodingByteByByte)
             expected.push_back(static_cast<char>(std::stoi(bits.substr(i, 8), nullptr, 2)));
         }
         for (bool pairs : {false, true}) {
-            compress::HuffmanBitPacker packer(t.codes, pairs);
-            std::vector<std::uint8_t> out(compress::HuffmanBitPacker::bound(data.size()));
+            packwell::compress::HuffmanBitPacker packer(t.codes, pairs);
+            std::vector<std::uint8_t> out(packwell::compress::HuffmanBitPacker::bound(data.size()));
             std::uint8_t* end = out.data();
             for (std::size_t at = 0, piece = 1; at < data.size(); at += piece, piece = piece * 3 + 1) {
                 end = packer.pack(data.data() + at, std::min(piece, data.size() - at), end);

@@ -6,7 +6,7 @@
 #include "CoderHarness.h"
 #include "ReferenceCoders.h"
 
-using compress::EncodeStatus;
+using packwell::compress::EncodeStatus;
 
 using harness::bytes;
 
@@ -31,7 +31,7 @@ void expectExactAndReversible(const std::string& input, const std::string& label
 
 }  // namespace
 
-TEST(RleCoder, WritesTheDocumentedTokens)
+TEST(RleCoder, WritesLiteralAndRunTokensAfterTheSize)
 {
     struct Case {
         const char* label;

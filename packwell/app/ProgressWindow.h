@@ -10,28 +10,33 @@
 class QLabel;
 class QProgressBar;
 
-class TForm2 : public QWidget {
+namespace packwell::app {
+
+class ProgressWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit ProgressWindow(QWidget* parent = nullptr);
 
-    QProgressBar* pBar() const { return pBar_; }
-    QLabel* StaticText1() const { return staticText1_; }
+    QProgressBar* bar() const { return bar_; }
+    QLabel* percentLabel() const { return percentLabel_; }
 
 protected:
     // Centres the window on its screen each time it is shown.
     void showEvent(QShowEvent* event) override;
 
 private:
-    QProgressBar* pBar_;
-    QLabel* staticText1_;
+    void setNamesAndCaptions();
+
+    QProgressBar* bar_;
+    QLabel* percentLabel_;
 };
 
-// The build's view of Form2. Without a form attached it does nothing.
-class PercentProgress : public pack::ProgressWindow {
+// The build's view of the progress window. Without a window attached it
+// shows nothing.
+class ProgressWindowDisplay : public pack::ProgressDisplay {
 public:
-    void attach(TForm2* form) { form_ = form; }
-    TForm2* form() const { return form_; }
+    void attach(ProgressWindow* window) { window_ = window; }
+    ProgressWindow* window() const { return window_; }
 
     void show() override;
     void setCaption(const std::string& caption) override;
@@ -39,5 +44,7 @@ public:
     void close() override;
 
 private:
-    TForm2* form_ = nullptr;
+    ProgressWindow* window_ = nullptr;
 };
+
+}  // namespace packwell::app

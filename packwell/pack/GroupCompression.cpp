@@ -7,17 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "pack/Dialogs.h"
-#include "pack/Group.h"
-#include "pack/MergerCommands.h"
+#include "Dialogs.h"
+#include "Group.h"
+#include "MergerCommands.h"
+#include "compress/CompressedOutput.h"
+#include "compress/EncodeMessages.h"
+#include "compress/FileSize.h"
+#include "compress/HuffmanCoder.h"
+#include "compress/RleCoder.h"
 
-#include "CompressedOutput.h"
-#include "EncodeMessages.h"
-#include "FileSize.h"
-#include "HuffmanCoder.h"
-#include "RleCoder.h"
-
-namespace pack {
+namespace packwell::pack {
 namespace {
 
 struct GroupCoder {
@@ -48,8 +47,8 @@ MemberOutcome compressMember(MergerSession& s, const GroupCoder& coder, const st
         const auto size = compress::sizeAndRewind(in);
         if (size && *size > compress::kLargestStoredSize) {
             std::fclose(in);
-            s.platform.showMessage(compress::encodeFailureMessage(compress::EncodeStatus::TooLarge, member, coder.extension));
-            s.failed = true;
+            s.tell(Severity::Error,
+                   compress::encodeFailureMessage(compress::EncodeStatus::TooLarge, member, coder.extension));
             return MemberOutcome::Skipped;
         }
     }
@@ -62,10 +61,12 @@ MemberOutcome compressMember(MergerSession& s, const GroupCoder& coder, const st
         // a compressed name that leads to the member itself is left alone.
         std::error_code ec;
         if (!in)
-            s.platform.showMessage(compress::encodeFailureMessage(compress::EncodeStatus::Unreadable, member, coder.extension));
+            s.tell(Severity::Error,
+                   compress::encodeFailureMessage(compress::EncodeStatus::Unreadable, member, coder.extension));
         else if (!std::filesystem::equivalent(target, member, ec))
-            s.platform.showMessage(compress::writeFailureMessage(target));
-        s.failed = true;
+            s.tell(Severity::Error, compress::writeFailureMessage(target));
+        else
+            s.failQuietly("Error: " + target + " leads to " + member + " itself, so it was not written.");
         return MemberOutcome::Skipped;
     }
     const compress::EncodeStatus status = coder.encode(in, out);
@@ -73,16 +74,14 @@ MemberOutcome compressMember(MergerSession& s, const GroupCoder& coder, const st
     const bool written = std::ferror(out) == 0;
     const bool closed = std::fclose(out) == 0;
     if (status == compress::EncodeStatus::NoMemory && coder.stopsWithoutMemory) {
-        s.failed = true;
+        s.failQuietly(compress::encodeFailureMessage(status, member, coder.extension) +
+                      " The members after it were not compressed.");
         return MemberOutcome::StopGroup;
     }
-    if (status != compress::EncodeStatus::Ok) {
-        s.platform.showMessage(compress::encodeFailureMessage(status, member, coder.extension));
-        s.failed = true;
-    } else if (!written || !closed) {
-        s.platform.showMessage(compress::writeFailureMessage(target));
-        s.failed = true;
-    }
+    if (status != compress::EncodeStatus::Ok)
+        s.tell(Severity::Error, compress::encodeFailureMessage(status, member, coder.extension));
+    else if (!written || !closed)
+        s.tell(Severity::Error, compress::writeFailureMessage(target));
     return MemberOutcome::Done;
 }
 
@@ -93,7 +92,11 @@ void compressGroup(MergerSession& s, const GroupCoder& coder)
     const auto chosen = chooseFileToOpen(s, "Select a file with GROUP's extension...");
     if (!chosen) return;
     const auto pattern = groupPattern(*chosen);
-    if (!pattern) return;
+    if (!pattern) {
+        // Silent in the window, as a merge is; still a command that did nothing.
+        s.failQuietly(kNoExtensionMessage);
+        return;
+    }
 
     // The members are listed before anything is written, so that no file of
     // this run becomes a member; a member whose compressed name is that of a
@@ -105,7 +108,7 @@ void compressGroup(MergerSession& s, const GroupCoder& coder)
         if (memberNames.count(target) != 0) continue;
         if (compressMember(s, coder, member, target) == MemberOutcome::StopGroup) break;
     }
-    p.showMessage(coder.closingMessage);
+    s.tell(Severity::Info, coder.closingMessage);
 }
 
 }  // namespace
@@ -114,4 +117,4 @@ void compressGroupHuffman(MergerSession& s) { compressGroup(s, kHuffman); }
 
 void compressGroupRle(MergerSession& s) { compressGroup(s, kRle); }
 
-}  // namespace pack
+}  // namespace packwell::pack

@@ -23,9 +23,9 @@ const std::string kRleDone = "Data Compressed using \"Run Length Endcoding\"!";
 // One run of a command, the way the menu runs it, from a given start folder.
 struct CommandRun {
     ScriptedPlatform platform;
-    pack::LineReport report;
-    pack::NoProgress progress;
-    pack::MergerSession session{platform, report, progress};
+    packwell::pack::LineReport report;
+    packwell::pack::NoProgress progress;
+    packwell::pack::MergerSession session{platform, report, progress};
 };
 
 std::vector<std::string> namesIn(const fs::path& folder)
@@ -42,9 +42,20 @@ fs::path writeAndReturn(const fs::path& path)
     return path;
 }
 
+// Each test gives back the working folder it found: the commands move it
+// into the chosen file's folder, which the test then removes.
+class GroupCompression : public ::testing::Test {
+protected:
+    GroupCompression() : home_(fs::current_path()) {}
+    ~GroupCompression() override { fs::current_path(home_); }
+
+private:
+    fs::path home_;
+};
+
 }  // namespace
 
-TEST(GroupCompression, CompressesEveryMemberOfTheChosenFilesGroup)
+TEST_F(GroupCompression, CompressesEveryMemberOfTheChosenFilesGroup)
 {
     TempDir start, data;
     start.enter();
@@ -60,14 +71,14 @@ TEST(GroupCompression, CompressesEveryMemberOfTheChosenFilesGroup)
         const std::string workingFolder = fs::current_path().string();
         CommandRun run;
         run.platform.queueChoice((data / "INTRO.BIN").string());
-        huffman ? pack::compressGroupHuffman(run.session) : pack::compressGroupRle(run.session);
+        huffman ? packwell::pack::compressGroupHuffman(run.session) : packwell::pack::compressGroupRle(run.session);
 
         const char* ext = huffman ? ".huf" : ".rle";
         auto code = huffman ? reference::huffman : reference::rle;
         EXPECT_EQ(readFile(data / (std::string("INTRO") + ext)), code(intro));
         EXPECT_EQ(readFile(data / (std::string("title") + ext)), code(title));
         EXPECT_EQ(run.platform.messages(), std::vector<std::string>{huffman ? kHuffmanDone : kRleDone});
-        EXPECT_FALSE(run.session.failed);
+        EXPECT_FALSE(run.session.failed());
         EXPECT_TRUE(run.report.lines().empty());
 
         ASSERT_EQ(run.platform.dialogs().size(), 1u);
@@ -83,7 +94,7 @@ TEST(GroupCompression, CompressesEveryMemberOfTheChosenFilesGroup)
                                                               "title.rle"}));
 }
 
-TEST(GroupCompression, TheDialogStartsInTheWorkingFolderWhateverTheDialogFolderHeld)
+TEST_F(GroupCompression, TheDialogStartsInTheWorkingFolderWhateverTheDialogFolderHeld)
 {
     TempDir start, data;
     start.enter();
@@ -91,14 +102,14 @@ TEST(GroupCompression, TheDialogStartsInTheWorkingFolderWhateverTheDialogFolderH
     CommandRun run;
     run.session.dialogFolder = "/somewhere/else";
     run.platform.queueChoice((data / "A.BIN").string());
-    pack::compressGroupRle(run.session);
+    packwell::pack::compressGroupRle(run.session);
     ASSERT_EQ(run.platform.dialogs().size(), 1u);
     const std::string startFolder = fs::canonical(start.path()).string();
     EXPECT_EQ(run.platform.dialogs()[0].request.initialFolder, startFolder);
     EXPECT_EQ(run.session.dialogFolder, startFolder);
 }
 
-TEST(GroupCompression, EndsSilentlyWhenCancelledOrWhenTheNameHasNoDot)
+TEST_F(GroupCompression, EndsSilentlyWhenCancelledOrWhenTheNameHasNoDot)
 {
     TempDir dir;
     dir.enter();
@@ -106,19 +117,19 @@ TEST(GroupCompression, EndsSilentlyWhenCancelledOrWhenTheNameHasNoDot)
     {
         CommandRun run;
         run.platform.queueCancel();
-        pack::compressGroupHuffman(run.session);
+        packwell::pack::compressGroupHuffman(run.session);
         EXPECT_TRUE(run.platform.messages().empty());
     }
     {
         CommandRun run;
         run.platform.queueChoice((dir / "README").string());
-        pack::compressGroupRle(run.session);
+        packwell::pack::compressGroupRle(run.session);
         EXPECT_TRUE(run.platform.messages().empty());
     }
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"README"});
 }
 
-TEST(GroupCompression, TheGroupComesFromTheFileNameEvenInAFolderWithADot)
+TEST_F(GroupCompression, TheGroupComesFromTheFileNameEvenInAFolderWithADot)
 {
     TempDir root;
     const fs::path folder = root / "MY.DIR";
@@ -130,39 +141,39 @@ TEST(GroupCompression, TheGroupComesFromTheFileNameEvenInAFolderWithADot)
     CommandRun run;
     run.platform.queueChoice((folder / "X.BIN").string());
     run.platform.queueChoice((folder / "A.TAR.GZ").string());
-    pack::compressGroupRle(run.session);
+    packwell::pack::compressGroupRle(run.session);
     EXPECT_EQ(readFile(folder / "X.rle"), reference::rle("xxxx"));
     EXPECT_EQ(readFile(folder / "Y.rle"), reference::rle("yy"));
-    pack::compressGroupHuffman(run.session);
+    packwell::pack::compressGroupHuffman(run.session);
     EXPECT_EQ(readFile(folder / "A.huf"), reference::huffman("tar"));
     EXPECT_FALSE(fs::exists(folder / "B.huf"));
     EXPECT_EQ(run.platform.messages(), (std::vector<std::string>{kRleDone, kHuffmanDone}));
 }
 
-TEST(GroupCompression, NoMatchingFileStillEndsWithTheClosingMessage)
+TEST_F(GroupCompression, NoMatchingFileStillEndsWithTheClosingMessage)
 {
     TempDir dir;
     // The chosen file itself is gone by the time of the search.
     CommandRun run;
     run.platform.queueChoice((dir / "GONE.DAT").string());
-    pack::compressGroupHuffman(run.session);
+    packwell::pack::compressGroupHuffman(run.session);
     EXPECT_EQ(run.platform.messages(), std::vector<std::string>{kHuffmanDone});
     EXPECT_TRUE(namesIn(dir.path()).empty());
 }
 
-TEST(GroupCompression, MembersSharingACompressedNameLeaveTheLaterOne)
+TEST_F(GroupCompression, MembersSharingACompressedNameLeaveTheLaterOne)
 {
     TempDir dir;
     writeFile(dir / "A.TXT", "first member");
     writeFile(dir / "A.B.TXT", "second");
     CommandRun run;
     run.platform.queueChoice((dir / "A.TXT").string());
-    pack::compressGroupHuffman(run.session);
+    packwell::pack::compressGroupHuffman(run.session);
     // The folder search yields A.B.TXT before A.TXT.
     EXPECT_EQ(readFile(dir / "A.huf"), reference::huffman("first member"));
 }
 
-TEST(GroupCompression, NeverWritesOverAMember)
+TEST_F(GroupCompression, NeverWritesOverAMember)
 {
     TempDir dir;
     const std::string packed = reference::huffman("data");
@@ -171,7 +182,7 @@ TEST(GroupCompression, NeverWritesOverAMember)
     writeFile(dir / "B.bin.huf", "bee");  // compressed name B.huf, written
     CommandRun run;
     run.platform.queueChoice((dir / "A.huf").string());
-    pack::compressGroupHuffman(run.session);
+    packwell::pack::compressGroupHuffman(run.session);
     EXPECT_EQ(readFile(dir / "A.huf"), packed);
     EXPECT_EQ(readFile(dir / "A.x.huf"), "other");
     EXPECT_EQ(readFile(dir / "B.huf"), reference::huffman("bee"));
@@ -182,7 +193,7 @@ TEST(GroupCompression, NeverWritesOverAMember)
     fs::create_symlink("D.src", dir / "D.rle");
     CommandRun second;
     second.platform.queueChoice((dir / "D.src").string());
-    pack::compressGroupRle(second.session);
+    packwell::pack::compressGroupRle(second.session);
     EXPECT_EQ(readFile(dir / "D.src"), "dee");
     EXPECT_EQ(second.platform.messages(), std::vector<std::string>{kRleDone});
 }
@@ -203,37 +214,37 @@ public:
 
 }  // namespace
 
-TEST(GroupCompression, AMemberThatCannotBeOpenedIsReportedAndLeavesAnEmptyCompressedFile)
+TEST_F(GroupCompression, AMemberThatCannotBeOpenedIsReportedAndLeavesAnEmptyCompressedFile)
 {
     TempDir dir;
     writeFile(dir / "B.BIN", "bbbb");
     writeFile(dir / "GONE.rle", "an earlier file");
     VanishingMemberPlatform platform;
-    pack::LineReport report;
-    pack::NoProgress progress;
-    pack::MergerSession session(platform, report, progress);
+    packwell::pack::LineReport report;
+    packwell::pack::NoProgress progress;
+    packwell::pack::MergerSession session(platform, report, progress);
     platform.queueChoice((dir / "B.BIN").string());
-    pack::compressGroupRle(session);
+    packwell::pack::compressGroupRle(session);
     EXPECT_EQ(readFile(dir / "GONE.rle"), "");
     EXPECT_EQ(readFile(dir / "B.rle"), reference::rle("bbbb"));
     EXPECT_EQ(platform.messages(), (std::vector<std::string>{"Error: Could not read GONE.BIN.", kRleDone}));
-    EXPECT_TRUE(session.failed);
+    EXPECT_TRUE(session.failed());
 }
 
-TEST(GroupCompression, AnEmptyMemberGivesTheEmptyFilesOfBothFormats)
+TEST_F(GroupCompression, AnEmptyMemberGivesTheEmptyFilesOfBothFormats)
 {
     TempDir dir;
     writeFile(dir / "E.DAT", "");
     CommandRun run;
     run.platform.queueChoice((dir / "E.DAT").string());
     run.platform.queueChoice((dir / "E.DAT").string());
-    pack::compressGroupRle(run.session);
-    pack::compressGroupHuffman(run.session);
+    packwell::pack::compressGroupRle(run.session);
+    packwell::pack::compressGroupHuffman(run.session);
     EXPECT_EQ(readFile(dir / "E.rle"), std::string(4, '\0'));
     EXPECT_EQ(readFile(dir / "E.huf"), std::string("ZHF") + std::string(7, '\0'));
 }
 
-TEST(GroupCompression, AMemberOf4GiBOrMoreIsRefusedWithAMessageAndNothingWritten)
+TEST_F(GroupCompression, AMemberOf4GiBOrMoreIsRefusedWithAMessageAndNothingWritten)
 {
     TempDir dir;
     writeFile(dir / "A.BIN", "aaaa");
@@ -242,11 +253,11 @@ TEST(GroupCompression, AMemberOf4GiBOrMoreIsRefusedWithAMessageAndNothingWritten
     fs::resize_file(writeAndReturn(dir / "BIG.BIN"), 0x100000000ull);
     CommandRun run;
     run.platform.queueChoice((dir / "A.BIN").string());
-    pack::compressGroupHuffman(run.session);
+    packwell::pack::compressGroupHuffman(run.session);
     EXPECT_EQ(run.platform.messages(),
               (std::vector<std::string>{"Error: BIG.BIN is 4 GiB or larger; a .huf file can only hold smaller files.",
                                         kHuffmanDone}));
     EXPECT_EQ(readFile(dir / "BIG.huf"), "an earlier file");
     EXPECT_EQ(readFile(dir / "A.huf"), reference::huffman("aaaa"));
-    EXPECT_TRUE(run.session.failed);
+    EXPECT_TRUE(run.session.failed());
 }
