@@ -20,4 +20,20 @@ StringExtent stringExtent(const uint8_t* image, size_t size, size_t start)
     return {size - start, false};
 }
 
+std::optional<uint8_t> codeShortOfOperands(const uint8_t* bytes, size_t count)
+{
+    size_t pos = 0;
+    while (pos < count) {
+        const uint8_t b = bytes[pos];
+        size_t length = 1;
+        if (b >= 0xF0 && b <= 0xF6)
+            length = 2;
+        else if (b == 0xFC)
+            length = 3;
+        if (pos + length > count) return b;
+        pos += length;
+    }
+    return std::nullopt;
+}
+
 }  // namespace scrivel::rom

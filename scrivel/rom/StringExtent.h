@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace scrivel::rom {
 
@@ -16,5 +17,11 @@ struct StringExtent {
 
 // Reads no byte at or past size; a start at or past size gives an empty extent.
 StringExtent stringExtent(const uint8_t* image, size_t size, size_t start);
+
+// The code at the end of count bytes that is short of its operands, if any:
+// F0-F6 take one operand byte and FC two, so a string or line whose last
+// code is one of them makes the game read the end byte that follows as an
+// operand and run on past it.
+std::optional<uint8_t> codeShortOfOperands(const uint8_t* bytes, size_t count);
 
 }  // namespace scrivel::rom

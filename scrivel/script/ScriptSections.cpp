@@ -1,0 +1,54 @@
+#include "ScriptSections.h"
+
+#include <cctype>
+#include <string_view>
+
+namespace scrivel::script {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix)
+{
+    if (text.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+    return true;
+}
+
+}  // namespace
+
+bool isStringMarker(const std::string& line, int stringNumber)
+{
+    std::string_view text(line);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    const std::string expected = ".STRING " + std::to_string(stringNumber);
+    return text.size() == expected.size() && startsWithNoCase(text, expected);
+}
+
+std::optional<SectionSpan> findStringSection(const std::vector<std::string>& lines, int stringNumber)
+{
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (!isStringMarker(lines[i], stringNumber)) continue;
+        SectionSpan span{i, i + 1, lines.size(), false};
+        for (size_t j = i + 1; j < lines.size(); ++j)
+            if (startsWithNoCase(lines[j], ".ENDS")) {
+                span.endLine = j;
+                span.closed = true;
+                break;
+            }
+        return span;
+    }
+    return std::nullopt;
+}
+
+bool isTranslated(const std::vector<std::string>& lines, const SectionSpan& section)
+{
+    for (size_t i = section.firstLine; i < section.endLine && i < lines.size(); ++i)
+        for (char c : lines[i])
+            if (!isBlank(c)) return true;
+    return false;
+}
+
+}  // namespace scrivel::script
