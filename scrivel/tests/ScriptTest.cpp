@@ -8,7 +8,7 @@
 #include "script/TextFiles.h"
 #include "testing/TempDir.h"
 
-using namespace scrivel;
+using namespace scrivel::script;
 using testing_support::TempDir;
 
 namespace {
