@@ -8,7 +8,7 @@ using namespace scrivel::rom;
 
 namespace {
 
-TEST(DataFile, ReadsTheWellFormedExample)
+TEST(DataFile, ReadsFormatAndBlockLinesInEitherLetterCase)
 {
     FontFormat f;
     auto result = parseDataFile("; layout of the dialogue box\r\n"

@@ -63,7 +63,7 @@ TEST_F(HexModelTest, CursorSurvivesANewStringAndTheGridStartsAtTheTop)
     EXPECT_EQ(hex.cursorColumn, 4);
 }
 
-TEST_F(HexModelTest, ArrowKeys)
+TEST_F(HexModelTest, ArrowKeysWrapAtTheRowEndsAndScrollTheGrid)
 {
     EXPECT_EQ(hex.rows, 9);
     hex.left();  // row 0, column 0, top 0: column 15 of the same row
@@ -112,7 +112,7 @@ TEST_F(HexModelTest, CaptionShowsTheAddressUpToTheClosingByte)
     EXPECT_EQ(hex.caption(state), "Hex Data - $001A9C40");
 }
 
-TEST_F(HexModelTest, GlyphUnderTheCursor)
+TEST_F(HexModelTest, GlyphUnderTheCursorIsItsOneOrTwoByteGameGlyph)
 {
     show({0xF3, 0x21, 0x05, 0xF7, 0x01, 0xF8, 0xFF});
     EXPECT_EQ(hex.cursorGlyph(), gameWideGlyphPicture(0x321));  // half tiles 0x642 and 0x643

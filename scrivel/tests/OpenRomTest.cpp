@@ -150,7 +150,7 @@ TEST_F(OpenRom, WithoutAFormatLineTheFirstRenderStoresTheDefaults)
 
 using LoadDataFile = EditorFixture;
 
-TEST_F(LoadDataFile, FailuresAndTheBlockLimit)
+TEST_F(LoadDataFile, AnUnreadableFileChangesNothingAndOnly256BlocksAreKept)
 {
     openRom();
     platform.clearRecords();
@@ -192,7 +192,7 @@ TEST_F(LoadDataFile, SecondFileReplacesTheBlocksAndKeepsTheFormat)
 
 using Navigation = EditorFixture;
 
-TEST_F(Navigation, StatusLineAndBankRule)
+TEST_F(Navigation, StatusLineFollowsThePointerAndTheBankRule)
 {
     openRom();
     selectString(3);

@@ -11,7 +11,7 @@ using namespace scrivel::editor;
 
 namespace {
 
-TEST(Pointers, snesToFileOffset)
+TEST(Pointers, SnesAddressesMapToLoRomFileOffsets)
 {
     EXPECT_EQ(snesToFileOffset(0), 0);
     EXPECT_EQ(snesToFileOffset(0x8000), 0);

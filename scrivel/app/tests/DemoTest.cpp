@@ -138,7 +138,7 @@ void DemoTest::pictureEqualsTwinRender()
 
 // Open the demo, walk blocks and strings, translate a string with the
 // preview on, save it and look at its bytes in the hex window.
-void DemoTest::translatorRoad()
+void DemoTest::typedTranslationIsPreviewedAndSaved()
 {
     DemoFixture f;
     f.openDemo();

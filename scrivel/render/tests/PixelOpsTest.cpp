@@ -7,7 +7,7 @@
 namespace scrivel::render {
 namespace {
 
-TEST(expandBits, MostSignificantOfTheCountedBitsComesFirst)
+TEST(ExpandBits, MostSignificantOfTheCountedBitsComesFirst)
 {
     struct Case {
         int value;
@@ -28,7 +28,7 @@ TEST(expandBits, MostSignificantOfTheCountedBitsComesFirst)
     }
 }
 
-TEST(expandBits, CountsBeyondTheIntGiveLeadingZeros)
+TEST(ExpandBits, CountsBeyondTheIntGiveLeadingZeros)
 {
     std::vector<uint8_t> out(40, 9);
     expandBits(out.data(), -1, 40);
@@ -36,7 +36,7 @@ TEST(expandBits, CountsBeyondTheIntGiveLeadingZeros)
     for (int k = 8; k < 40; ++k) EXPECT_EQ(out[k], 1) << k;
 }
 
-TEST(copyPixels, OnlyEmptyWritesJustTheZeroPixels)
+TEST(CopyPixels, OnlyEmptyWritesJustTheZeroPixels)
 {
     std::vector<uint16_t> dest{0, 5, 0, 0x10A2, 0};
     const std::vector<uint16_t> src{1, 2, 3, 4, 5};
@@ -46,7 +46,7 @@ TEST(copyPixels, OnlyEmptyWritesJustTheZeroPixels)
     EXPECT_EQ(dest, src);
 }
 
-TEST(blitRect, CopiesRowsAtTheStride)
+TEST(BlitRect, CopiesRowsAtTheStride)
 {
     std::vector<uint16_t> dest(4 * 5, 0);
     dest[6] = 9;
@@ -59,7 +59,7 @@ TEST(blitRect, CopiesRowsAtTheStride)
     EXPECT_EQ(dest, expected);
 }
 
-TEST(fillPixels, SetsExactlyCount)
+TEST(FillPixels, SetsExactlyCount)
 {
     std::vector<uint16_t> dest(5, 1);
     fillPixels(dest.data() + 1, 0x2114, 3);
