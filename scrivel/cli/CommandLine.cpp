@@ -62,7 +62,9 @@ std::string UsageFormatter::make_usage(const CLI::App* app, std::string name) co
 
 std::string UsageFormatter::make_subcommand(const CLI::App* sub) const
 {
-    const std::string name = sub->get_parent() ? sub->get_parent()->get_name() + " " + sub->get_name() : sub->get_name();
+    const std::string name = sub->get_parent()
+                                               ? sub->get_parent()->get_name() + " " + sub->get_name()
+                                               : sub->get_name();
     std::ostringstream out;
     out << "  " << usageLine(sub, name) << "\n";
     std::istringstream description(sub->get_description());

@@ -47,15 +47,18 @@ Severity runCompile(const CompileRequest& request)
 void addCompileCommand(CLI::App& app, CommandAction& chosen)
 {
     auto request = std::make_shared<CompileRequest>();
-    CLI::App* compile =
+    CLI::App* command =
         app.add_subcommand("compile", "compile the section .STRING STRING of the script file SCRIPT; print its bytes");
-    compile->add_option("SCRIPT", request->script, "the script file")->type_name("FILE")->required()->transform(absolutePath());
-    compile->add_option("STRING", request->string, "the string number of the section")
+    command->add_option("SCRIPT", request->script, "the script file")
+        ->type_name("FILE")
+        ->required()
+        ->transform(absolutePath());
+    command->add_option("STRING", request->string, "the string number of the section")
         ->type_name("NUMBER")
         ->required()
         ->check(decimalIndex());
-    compile->group("Commands");
-    compile->callback([&chosen, request] { chosen = [request] { return runCompile(*request); }; });
+    command->group("Commands");
+    command->callback([&chosen, request] { chosen = [request] { return runCompile(*request); }; });
 }
 
 }  // namespace scrivel::cli

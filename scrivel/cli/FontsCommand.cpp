@@ -64,11 +64,14 @@ Severity runFonts(const std::string& folder)
 void addFontsCommand(CLI::App& app, CommandAction& chosen)
 {
     auto folder = std::make_shared<std::string>();
-    CLI::App* fonts = app.add_subcommand(
+    CLI::App* command = app.add_subcommand(
         "fonts", "write gamefont.bin, labelfont.bin, previewfont.bin and windowtiles.bin into DIR");
-    fonts->add_option("DIR", *folder, "the folder (made when missing)")->type_name("FOLDER")->required()->transform(absolutePath());
-    fonts->group("Commands");
-    fonts->callback([&chosen, folder] { chosen = [folder] { return runFonts(*folder); }; });
+    command->add_option("DIR", *folder, "the folder (made when missing)")
+        ->type_name("FOLDER")
+        ->required()
+        ->transform(absolutePath());
+    command->group("Commands");
+    command->callback([&chosen, folder] { chosen = [folder] { return runFonts(*folder); }; });
 }
 
 }  // namespace scrivel::cli

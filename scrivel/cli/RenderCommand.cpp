@@ -112,28 +112,38 @@ Severity runRender(const RenderRequest& request)
 void addRenderCommand(CLI::App& app, CommandAction& chosen)
 {
     auto request = std::make_shared<RenderRequest>();
-    CLI::App* render = app.add_subcommand(
+    CLI::App* command = app.add_subcommand(
         "render",
         "Open ROM, load the text block data file DATA, select block entry BLOCK\n"
         "and string entry STRING (from 0); print status panel 0, the hex\n"
         "window's bytes and status panel 1.");
-    render->add_option("ROM", request->rom, "the ROM image")->type_name("FILE")->required()->transform(absolutePath());
-    render->add_option("DATA", request->dataFile, "the text block data file")->type_name("FILE")->required()->transform(absolutePath());
-    render->add_option("BLOCK", request->block, "entry of the block list")->type_name("NUMBER")->required()->check(decimalIndex());
-    render->add_option("STRING", request->string, "entry of the string list")->type_name("NUMBER")->required()->check(decimalIndex());
-    render->add_flag("--hide-codes", request->hideCodes, "Hide Control Codes checked");
-    render->add_flag("--vwf", request->variableWidth, "Use VWF Routine checked");
-    render->add_option("--script", request->script, "Display Translated Text checked, the editor holding FILE")
+    command->add_option("ROM", request->rom, "the ROM image")->type_name("FILE")->required()->transform(absolutePath());
+    command->add_option("DATA", request->dataFile, "the text block data file")
+        ->type_name("FILE")
+        ->required()
+        ->transform(absolutePath());
+    command->add_option("BLOCK", request->block, "entry of the block list")
+        ->type_name("NUMBER")
+        ->required()
+        ->check(decimalIndex());
+    command->add_option("STRING", request->string, "entry of the string list")
+        ->type_name("NUMBER")
+        ->required()
+        ->check(decimalIndex());
+    command->add_flag("--hide-codes", request->hideCodes, "Hide Control Codes checked");
+    command->add_flag("--vwf", request->variableWidth, "Use VWF Routine checked");
+    command->add_option("--script", request->script, "Display Translated Text checked, the editor holding FILE")
         ->option_text("FILE")
         ->transform(absolutePath());
-    render->add_option("--raw", request->rawOut, "write the screen (320 x 369 RGB565, little-endian)")
+    const std::string screenSize = std::to_string(render::ScreenWidth) + " x " + std::to_string(render::ScreenHeight);
+    command->add_option("--raw", request->rawOut, "write the screen (" + screenSize + " RGB565, little-endian)")
         ->option_text("OUT")
         ->transform(absolutePath());
-    render->add_option("--png", request->pngOut, "write the screen as a PNG picture")
+    command->add_option("--png", request->pngOut, "write the screen as a PNG picture")
         ->option_text("OUT")
         ->transform(absolutePath());
-    render->group("Commands");
-    render->callback([&chosen, request] { chosen = [request] { return runRender(*request); }; });
+    command->group("Commands");
+    command->callback([&chosen, request] { chosen = [request] { return runRender(*request); }; });
 }
 
 }  // namespace scrivel::cli
