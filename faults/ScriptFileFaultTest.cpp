@@ -16,7 +16,7 @@ namespace {
 
 using scrivel::testing_rom::EditorFixture;
 
-const std::string TemplateOf4 = scrivel::scriptTemplate(4);
+const std::string TemplateOf4 = scrivel::script::scriptTemplate(4);
 
 class ScriptFileFaultTest : public EditorFixture {
 protected:
@@ -104,7 +104,7 @@ TEST_F(ScriptFileFaultTest, FailedSaveOnBlockChangeKeepsTheUnsavedText)
     EXPECT_NE(platform.messages().at(0), "Text file was saved!");
     EXPECT_NE(view.editor.text().find("my translation"), std::string::npos);
     EXPECT_TRUE(view.editor.modified());
-    EXPECT_EQ(state.ScriptFilePath, block0());
+    EXPECT_EQ(state.scriptFilePath, block0());
 
     // Once there is room again the text goes where it belongs.
     std::filesystem::remove(dir / "Dumps" / "filler");
@@ -124,7 +124,7 @@ TEST_F(ScriptFileFaultTest, ScriptFileRemovedWhileOpenStillAsksAndSaves)
     selectBlock(1);
     EXPECT_EQ(platform.questions().size(), 1u);
     EXPECT_NE(testing_support::readFile(block0()).find("my translation"), std::string::npos);
-    EXPECT_EQ(state.ScriptFilePath, dumps("001B8000.txt"));
+    EXPECT_EQ(state.scriptFilePath, dumps("001B8000.txt"));
 }
 
 TEST_F(ScriptFileFaultTest, ScriptFileReplacedByAnotherFileIsSavedOverWhole)

@@ -13,18 +13,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
 
-    for (const std::string& line : scrivel::dataFileLines(bytes))
+    for (const std::string& line : scrivel::rom::dataFileLines(bytes))
         if (line.size() > 255) std::abort();
 
-    scrivel::FontFormat first;
-    scrivel::DataFileContents contents = scrivel::parseDataFile(bytes, first);
-    if (contents.blocks.size() > static_cast<size_t>(scrivel::MaxBlocks)) std::abort();
-    if (contents.truncated && contents.blocks.size() != static_cast<size_t>(scrivel::MaxBlocks)) std::abort();
+    scrivel::rom::FontFormat first;
+    scrivel::rom::DataFileContents contents = scrivel::rom::parseDataFile(bytes, first);
+    if (contents.blocks.size() > static_cast<size_t>(scrivel::rom::MaxBlocks)) std::abort();
+    if (contents.truncated && contents.blocks.size() != static_cast<size_t>(scrivel::rom::MaxBlocks)) std::abort();
 
-    scrivel::FontFormat second;
-    scrivel::DataFileContents again = scrivel::parseDataFile(bytes, second);
-    if (again.blocks.size() != contents.blocks.size() || first.LineWidth != second.LineWidth ||
-        first.CellHeight != second.CellHeight || first.CellWidth != second.CellWidth)
+    scrivel::rom::FontFormat second;
+    scrivel::rom::DataFileContents again = scrivel::rom::parseDataFile(bytes, second);
+    if (again.blocks.size() != contents.blocks.size() || first.lineWidth != second.lineWidth ||
+        first.cellHeight != second.cellHeight || first.cellWidth != second.cellWidth)
         std::abort();
     return 0;
 }

@@ -1,7 +1,7 @@
 // ROM images with random pointer tables and strings, driven through the
 // editor's commands as a user would: Load Text Block Data File (a data file
 // made of random format and block lines), block and string selection, the
-// three View toggles (every HideCodes/VWF/DTT state), typing into the script
+// three View toggles (every hideCodes/VWF/showTranslation state), typing into the script
 // text, and the hex window's cursor, glyph and caption. The windows are the
 // headless stand-ins; no script files are written.
 
@@ -34,7 +34,7 @@ std::vector<uint8_t>& baseImage()
     static std::vector<uint8_t> image;
     if (image.empty()) {
         image.assign(FullImage, 0xFF);
-        std::memcpy(image.data() + scrivel::TitleOffset, scrivel::GameTitle, scrivel::GameTitleLength);
+        std::memcpy(image.data() + scrivel::rom::TitleOffset, scrivel::rom::GameTitle, scrivel::rom::GameTitleLength);
     }
     return image;
 }
@@ -75,9 +75,9 @@ std::string dataFileText(FuzzedDataProvider& in, size_t payloadSize, int& blockC
     return text;
 }
 
-void moveHexCursor(FuzzedDataProvider& in, scrivel::EditorCommands& commands, const scrivel::EditorState& state)
+void moveHexCursor(FuzzedDataProvider& in, scrivel::editor::EditorCommands& commands, const scrivel::editor::EditorState& state)
 {
-    scrivel::HexModel& hex = commands.hex();
+    scrivel::editor::HexModel& hex = commands.hex();
     hex.layout(in.ConsumeIntegralInRange(0, 600), in.ConsumeIntegralInRange(0, 20));
     const int moves = in.ConsumeIntegralInRange(0, 400);
     const int direction = in.ConsumeIntegralInRange(0, 3);
@@ -108,11 +108,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     std::vector<uint8_t>& image = baseImage();
     for (uint32_t address : PayloadAddresses)
-        std::memcpy(image.data() + scrivel::SnesToFileOffset(address), payload.data(), payload.size());
+        std::memcpy(image.data() + scrivel::rom::snesToFileOffset(address), payload.data(), payload.size());
     if (pointIntoPayload && payload.size() >= 2) {
         // Every even pair of the payload read as a pointer lands inside it.
         for (uint32_t address : PayloadAddresses) {
-            uint8_t* p = image.data() + scrivel::SnesToFileOffset(address);
+            uint8_t* p = image.data() + scrivel::rom::snesToFileOffset(address);
             for (size_t i = 0; i + 1 < payload.size(); i += 2) {
                 uint16_t pointer = static_cast<uint16_t>(0x8000 + (p[i] | p[i + 1] << 8) % payload.size());
                 p[i] = static_cast<uint8_t>(pointer & 0xFF);
@@ -121,21 +121,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     }
 
-    scrivel::EditorState state;
-    scrivel::HexModel hex;
-    scrivel::HeadlessEditorView view;
+    scrivel::editor::EditorState state;
+    scrivel::editor::HexModel hex;
+    scrivel::editor::HeadlessEditorView view;
     platform::ScriptedPlatform platform;
-    scrivel::EditorCommands commands(state, hex, view, platform);
+    scrivel::editor::EditorCommands commands(state, hex, view, platform);
     commands.scriptFilesEnabled = false;
     view.editor.setChangeHandler([&] { commands.textEditorChanged(); });
     view.editor.setVisibleLines(20);
-    commands.formCreate(in.ConsumeIntegralInRange(0, 400), in.ConsumeIntegralInRange(0, 400), 448, 442);
+    commands.initialise(in.ConsumeIntegralInRange(0, 400), in.ConsumeIntegralInRange(0, 400));
 
-    state.RomImage.swap(image);
-    state.RomImage.resize(imageSize);
+    state.romImage.swap(image);
+    state.romImage.resize(imageSize);
     state.romLoaded = true;
     view.setLoadDataFileEnabled(true);
-    view.editor.setText(in.ConsumeBool() ? scrivel::scriptTemplate(in.ConsumeIntegralInRange(0, 40))
+    view.editor.setText(in.ConsumeBool() ? scrivel::script::scriptTemplate(in.ConsumeIntegralInRange(0, 40))
                                          : in.ConsumeRandomLengthString(512));
 
     platform.queueChoice(fuzzing::writeTempFile("blocks.txt", dataFile));
@@ -145,35 +145,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         switch (in.ConsumeIntegralInRange(0, 9)) {
         case 0:
             view.blocks.select(in.ConsumeIntegralInRange(-1, blockCount));
-            commands.blockListClick();
+            commands.selectBlock();
             break;
         case 1:
             view.strings.select(in.ConsumeIntegralInRange(-1, 700));
-            commands.stringListClick(in.ConsumeBool());
+            commands.selectString(in.ConsumeBool());
             break;
         case 2: commands.toggleTranslatedText(); break;
         case 3: commands.toggleHideCodes(); break;
-        case 4: commands.toggleVwf(); break;
+        case 4: commands.toggleVariableWidth(); break;
         case 5: moveHexCursor(in, commands, state); break;
         case 6:
             view.editor.setCaret(in.ConsumeIntegralInRange(0, 4096), in.ConsumeIntegralInRange(0, 64));
             view.editor.type(in.ConsumeRandomLengthString(64));
             break;
-        case 7: commands.renderCurrent(); break;
+        case 7: commands.renderCurrentString(); break;
         case 8: view.editor.setCaret(in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>()); break;
         default:
             commands.searchText = in.ConsumeRandomLengthString(16);
-            commands.find();
+            commands.findSearchText();
             break;
         }
     }
     moveHexCursor(in, commands, state);
 
     // Give the image back as it was.
-    state.RomImage.resize(FullImage, 0xFF);
-    state.RomImage.swap(image);
-    std::memcpy(image.data() + scrivel::TitleOffset, scrivel::GameTitle, scrivel::GameTitleLength);
+    state.romImage.resize(FullImage, 0xFF);
+    state.romImage.swap(image);
+    std::memcpy(image.data() + scrivel::rom::TitleOffset, scrivel::rom::GameTitle, scrivel::rom::GameTitleLength);
     for (uint32_t address : PayloadAddresses)
-        std::memset(image.data() + scrivel::SnesToFileOffset(address), 0xFF, payload.size());
+        std::memset(image.data() + scrivel::rom::snesToFileOffset(address), 0xFF, payload.size());
     return 0;
 }

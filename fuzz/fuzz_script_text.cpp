@@ -18,10 +18,10 @@
 
 namespace {
 
-void checkSection(size_t count, const std::array<uint8_t, scrivel::PreviewSize>& bytes)
+void checkSection(size_t count, const std::array<uint8_t, scrivel::script::PreviewSize>& bytes)
 {
-    if (count == 0 || count > scrivel::PreviewSize) std::abort();
-    if (bytes[count - 1] != scrivel::EndOfStringByte) std::abort();
+    if (count == 0 || count > scrivel::script::PreviewSize) std::abort();
+    if (bytes[count - 1] != scrivel::script::EndOfStringByte) std::abort();
 }
 
 }  // namespace
@@ -32,30 +32,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int stringNumber = in.ConsumeIntegralInRange<int>(-2, 300);
     const int caret = in.ConsumeIntegral<int>();
     const int selection = in.ConsumeIntegral<int>();
-    const std::string needle = in.ConsumeBool() ? scrivel::markerText(stringNumber) : in.ConsumeRandomLengthString(16);
+    const std::string needle = in.ConsumeBool() ? scrivel::script::markerText(stringNumber) : in.ConsumeRandomLengthString(16);
     const std::string text = in.ConsumeRemainingBytesAsString();
 
-    scrivel::HeadlessTextEditor editor;
+    scrivel::editor::HeadlessTextEditor editor;
     editor.setVisibleLines(20);
     editor.setText(text);
     editor.setCaret(caret, selection);
 
-    static std::array<uint8_t, scrivel::PreviewSize> bytes;
+    static std::array<uint8_t, scrivel::script::PreviewSize> bytes;
     // A few searches in a row, each from the previous match, as repeated Find does.
     for (int round = 0; round < 3; ++round) {
-        const int line = scrivel::markerSearch(editor, needle);
+        const int line = scrivel::script::markerSearch(editor, needle);
         if (line < -1 || line >= std::max(editor.lineCount(), 1)) std::abort();
         if (line < 0) break;
         const size_t count =
-            scrivel::compileSection(editor.lineCount(), [&](int i) { return editor.line(i); }, line, bytes);
+            scrivel::script::compileSection(editor.lineCount(), [&](int i) { return editor.line(i); }, line, bytes);
         checkSection(count, bytes);
         editor.setCaret(editor.caretPosition(), static_cast<int>(needle.size()));
     }
 
     // The same text read as a script file is read from disk.
-    const std::vector<std::string> lines = scrivel::splitTextLines(text);
+    const std::vector<std::string> lines = scrivel::script::splitTextLines(text);
     const int marker = lines.empty() ? -1 : static_cast<int>(static_cast<unsigned>(caret) % lines.size());
-    checkSection(scrivel::compileSection(lines, marker, bytes), bytes);
-    if (scrivel::splitTextLines(scrivel::joinTextLines(lines)) != lines) std::abort();
+    checkSection(scrivel::script::compileSection(lines, marker, bytes), bytes);
+    if (scrivel::script::splitTextLines(scrivel::script::joinTextLines(lines)) != lines) std::abort();
     return 0;
 }

@@ -1,12 +1,8 @@
-// A top-level render of a typical four-line string: the screen cleared,
-// glyphs and a label drawn, the window frame with its gradient behind them,
-// the visible picture copied out.
+// A render of a typical four-line string: the screen cleared, glyphs and a
+// label drawn, the window frame with its gradient behind them; and the
+// layout alone of one line, as the fit check measures it.
 
-#include "editor/EditorState.h"
-#include "editor/HexModel.h"
 #include "render/Renderer.h"
-#include "render/Screen.h"
-#include "rom/Pointers.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,23 +12,7 @@
 
 namespace {
 
-using namespace scrivel;
-
-// Keeps its own copy of every presented picture, as the window's bitmap does.
-class CopyingScreen : public ScreenView {
-public:
-    void clearBitmap() override { std::fill(bitmap.begin(), bitmap.end(), 0); }
-    void present(const uint16_t* pixels, int width, int height) override
-    {
-        bitmap.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height));
-    }
-    std::vector<uint16_t> bitmap = std::vector<uint16_t>(320 * 369);
-};
-
-class QuietHexView : public HexView {
-public:
-    void bytesChanged() override {}
-};
+using namespace scrivel::render;
 
 // Four lines of 14 glyphs, one two-byte glyph, a control code and a key
 // prompt: what a line of dialogue looks like.
@@ -49,32 +29,27 @@ std::vector<uint8_t> fourLines()
     return text;
 }
 
+RenderInput input(const std::vector<uint8_t>& text, bool vwf)
+{
+    RenderInput in;
+    in.bytes = text;
+    in.format.lineWidth = 144;
+    in.format.cellHeight = 16;
+    in.format.cellWidth = 16;
+    in.format.wideAdvance = 16;
+    in.options.variableWidth = vwf;
+    return in;
+}
+
+// The picture kept from one render to the next, as the editor keeps it.
 void renderFourLines(benchmark::State& bench, bool vwf)
 {
-    auto s = std::make_unique<EditorState>();
-    s->RomImage.assign(0x100000, 0);
-    s->romLoaded = true;
-    s->Format.LineWidth = 144;
-    s->Format.CellHeight = 16;
-    s->Format.CellWidth = 16;
-    s->Format.WideAdvance = 16;
-    s->BlockAddress[0] = 0x1A8000;
-    s->BlockTextBank[0] = 0x1A0000;
-    s->CurrentBlockAddress = 0x1A8000;
-    s->RomImage[0xD0000] = 0x00;
-    s->RomImage[0xD0001] = 0x90;
     const std::vector<uint8_t> text = fourLines();
-    std::copy(text.begin(), text.end(), s->RomImage.begin() + SnesToFileOffset(0x1A9000));
-    s->Checks.UseVWFRoutine1 = vwf;
-    setupScreen(*s, 320, 369);
-
-    CopyingScreen screen;
-    HexModel hex;
-    QuietHexView hexView;
-    RenderTargets targets{screen, hex, hexView};
+    const RenderInput in = input(text, vwf);
+    RenderResult result;
     for (auto _ : bench) {
-        RenderText(*s, targets, false, 16, 16);
-        benchmark::DoNotOptimize(screen.bitmap.data());
+        renderText(in, result);
+        benchmark::DoNotOptimize(result.picture.pixels.data());
     }
 }
 
@@ -95,5 +70,21 @@ void BM_RenderFourLines(benchmark::State& bench) { renderFourLines(bench, false)
 void BM_RenderFourLinesVwf(benchmark::State& bench) { renderFourLines(bench, true); }
 BENCHMARK(BM_RenderFourLines)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderFourLinesVwf)->Unit(benchmark::kMicrosecond);
+
+// Measuring one line of a script for the fit check or a rewrap: its layout
+// alone, no picture.
+void BM_MeasureOneLine(benchmark::State& bench)
+{
+    std::vector<uint8_t> line(20, 0x60);
+    line.push_back(0xFF);
+    RenderInput in = input(line, true);
+    in.options.drawPicture = false;
+    RenderResult result;
+    for (auto _ : bench) {
+        renderText(in, result);
+        benchmark::DoNotOptimize(result.layout.lines.data());
+    }
+}
+BENCHMARK(BM_MeasureOneLine)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -20,7 +20,9 @@
 
 namespace {
 
-using namespace scrivel;
+using namespace scrivel::rom;
+using namespace scrivel::script;
+using namespace scrivel::editor;
 
 // Four lines of one-byte glyphs, as a typical dialogue box holds them.
 std::vector<uint8_t> fourLineString()
@@ -35,7 +37,7 @@ std::vector<uint8_t> fourLineString()
 
 void put(std::vector<uint8_t>& rom, uint32_t address, const std::vector<uint8_t>& bytes)
 {
-    std::memcpy(rom.data() + SnesToFileOffset(address), bytes.data(), bytes.size());
+    std::memcpy(rom.data() + snesToFileOffset(address), bytes.data(), bytes.size());
 }
 
 // A 4 MiB ROM with 256 blocks of 16 four-line strings, and its data file.
@@ -91,7 +93,7 @@ struct Editor {
     {
         commands.scriptFilesEnabled = scriptFiles;
         view.editor.setChangeHandler([this] { commands.textEditorChanged(); });
-        commands.formCreate(320, 369, 448, 442);
+        commands.initialise();
     }
     void open()
     {
@@ -110,7 +112,7 @@ void BM_OpenRom4MiBWith256Blocks(benchmark::State& st)
         Editor editor(false);
         editor.open();
         if (editor.view.blocks.count() != 256) st.SkipWithError("blocks not loaded");
-        benchmark::DoNotOptimize(editor.state.RomImage.data());
+        benchmark::DoNotOptimize(editor.state.romImage.data());
     }
 }
 BENCHMARK(BM_OpenRom4MiBWith256Blocks)->Unit(benchmark::kMillisecond);
@@ -123,7 +125,7 @@ void BM_OpenRom4MiBWith256BlocksAndScriptFile(benchmark::State& st)
     for (auto _ : st) {
         Editor editor(true);
         editor.open();
-        benchmark::DoNotOptimize(editor.state.RomImage.data());
+        benchmark::DoNotOptimize(editor.state.romImage.data());
     }
 }
 BENCHMARK(BM_OpenRom4MiBWith256BlocksAndScriptFile)->Unit(benchmark::kMillisecond);
@@ -134,8 +136,8 @@ void BM_RenderFourLineString(benchmark::State& st)
 {
     Editor editor(false);
     editor.open();
-    for (auto _ : st) editor.commands.renderCurrent();
-    benchmark::DoNotOptimize(editor.state.ScreenBuffer.data());
+    for (auto _ : st) editor.commands.renderCurrentString();
+    benchmark::DoNotOptimize(editor.state.rendered.picture.pixels.data());
 }
 BENCHMARK(BM_RenderFourLineString)->Unit(benchmark::kMicrosecond);
 
@@ -164,7 +166,7 @@ void BM_PreviewRefreshTwentyLines(benchmark::State& st)
     editor.view.editor.setText(text);
     editor.commands.toggleTranslatedText();
     for (auto _ : st) editor.commands.textEditorChanged();
-    benchmark::DoNotOptimize(editor.state.PreviewBytes.data());
+    benchmark::DoNotOptimize(editor.state.previewBytes.data());
 }
 BENCHMARK(BM_PreviewRefreshTwentyLines)->Unit(benchmark::kMicrosecond);
 

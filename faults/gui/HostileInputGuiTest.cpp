@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "VO_Main.h"
+#include "MainWindow.h"
 #include "platform/ScriptedPlatform.h"
 #include "testing/TempDir.h"
 
@@ -38,7 +38,7 @@ public:
     Window()
     {
         dir.enter();
-        form = std::make_unique<scrivel::app::TVOForm>(platform);
+        form = std::make_unique<scrivel::app::MainWindow>(platform);
         form->showAll();
         settle();
     }
@@ -58,7 +58,7 @@ public:
         testing_support::writeFile(dir / "blocks.txt", blocks);
         platform.queueChoice((dir / "rom.sfc").string());
         platform.queueChoice((dir / "blocks.txt").string());
-        form->menu.OpenBinaryTextData1->trigger();
+        form->menu.openRom->trigger();
         settle();
     }
 
@@ -66,14 +66,14 @@ public:
     // options, walking the hex window's cursor past its end after each round.
     void selectStringsEveryWay(int limit = 8)
     {
-        QAction* toggles[] = {form->menu.HideCodes, form->menu.UseVWFRoutine1, form->menu.DTT};
+        QAction* toggles[] = {form->menu.hideCodes, form->menu.variableWidth, form->menu.showTranslation};
         for (int mask = 0; mask < 8; ++mask) {
             for (int bit = 0; bit < 3; ++bit)
                 if (toggles[bit]->isChecked() != bool(mask & (1 << bit))) toggles[bit]->trigger();
             settle();
-            const int count = std::min(form->pList->count(), limit);
+            const int count = std::min(form->stringListBox->count(), limit);
             for (int n = 0; n < count; ++n) {
-                form->pList->setCurrentRow(n);
+                form->stringListBox->setCurrentRow(n);
                 settle();
             }
             walkHexCursor();
@@ -82,7 +82,7 @@ public:
 
     void walkHexCursor()
     {
-        QWidget* hex = form->HexForm.get();
+        QWidget* hex = form->hexWindow.get();
         for (int i = 0; i < 40; ++i) QTest::keyClick(hex, Qt::Key_Right);
         for (int i = 0; i < 300; ++i) QTest::keyClick(hex, Qt::Key_Down);
         QTest::keyClick(hex, Qt::Key_Up);
@@ -93,7 +93,7 @@ public:
 
     testing_support::TempDir dir;
     platform::ScriptedPlatform platform;
-    std::unique_ptr<scrivel::app::TVOForm> form;
+    std::unique_ptr<scrivel::app::MainWindow> form;
 };
 
 }  // namespace
@@ -104,10 +104,10 @@ void HostileInputGuiTest::romOfJustTheTitleWithTablesOutsideIt()
     w.openRom(titleOnlyRom(), ".FORMAT 18 16 16 1 16 0 1 2 3\n.BLOCK 1D8000 1A0000 5\n.BLOCK FFFFFF FFFFFF 400\n"
                               ".BLOCK 0 0 1\n");
     QCOMPARE(w.platform.messages().front(), std::string("ROM loaded successfully!"));
-    QCOMPARE(w.form->bList->count(), 3);
+    QCOMPARE(w.form->blockListBox->count(), 3);
     w.selectStringsEveryWay();
     for (int b = 0; b < 3; ++b) {
-        w.form->bList->setCurrentRow(b);
+        w.form->blockListBox->setCurrentRow(b);
         w.settle();
         w.selectStringsEveryWay(3);
     }
@@ -121,9 +121,9 @@ void HostileInputGuiTest::stringsWithoutEndRunToTheEndOfTheImage()
     for (char fill : {'\x41', '\xF0', '\xFC', '\xFE', '\xFD', '\xF9'}) {
         Window w;
         w.openRom(endlessRom(fill), ".FORMAT 18 16 16 1 16 0 1 2 3\n.BLOCK 1A8000 1A0000 4\n.BLOCK 1F8000 1D0000 2\n");
-        QCOMPARE(w.form->pList->count(), 4);
+        QCOMPARE(w.form->stringListBox->count(), 4);
         w.selectStringsEveryWay(2);
-        QVERIFY(w.form->hexModel().HexCount <= scrivel::HexModel::Capacity);
+        QVERIFY(w.form->hexModel().count <= scrivel::editor::HexModel::Capacity);
     }
 }
 
@@ -139,19 +139,19 @@ void HostileInputGuiTest::dataFileOfJunkLongLinesAndTooManyBlocks()
     }
     Window w;
     w.openRom(endlessRom('\x00'), blocks);
-    QCOMPARE(w.form->bList->count(), 256);
+    QCOMPARE(w.form->blockListBox->count(), 256);
     QCOMPARE(w.platform.messages().back(), std::string("Only the first 256 blocks were loaded."));
-    w.form->bList->setCurrentRow(255);
+    w.form->blockListBox->setCurrentRow(255);
     w.settle();
     w.selectStringsEveryWay(4);
 
     // Loading it again over the open ROM, and a data file that cannot be read.
     w.platform.queueChoice((w.dir / "blocks.txt").string());
-    w.form->menu.LoadDataFile->trigger();
+    w.form->menu.loadDataFile->trigger();
     w.settle();
-    QCOMPARE(w.form->bList->count(), 256);
+    QCOMPARE(w.form->blockListBox->count(), 256);
     w.platform.queueChoice((w.dir / "missing.txt").string());
-    w.form->menu.LoadDataFile->trigger();
+    w.form->menu.loadDataFile->trigger();
     w.settle();
     QCOMPARE(w.platform.messages().back(), std::string("Fatal Error: Could not open FONT file!"));
 }

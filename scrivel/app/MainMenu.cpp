@@ -45,32 +45,35 @@ QMenu* menu(QMenuBar* bar, const char* name, const char* caption)
 
 MainMenu buildMainMenu(QMainWindow& window)
 {
+    // Object names and captions: the window tests find the items by these
+    // names, and users know the captions and shortcuts; keep them exactly as
+    // they are.
     MainMenu m;
-    m.MainMenu1 = window.menuBar();
-    m.MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    m.MainMenu1->setNativeMenuBar(false);
+    m.menuBar = window.menuBar();
+    m.menuBar->setObjectName(QStringLiteral("MainMenu1"));
+    m.menuBar->setNativeMenuBar(false);
 
-    m.File1 = menu(m.MainMenu1, "File1", "&File");
-    m.OpenBinaryTextData1 = item(m.File1, "OpenBinaryTextData1", "&Open ROM File", QKeySequence(Qt::CTRL | Qt::Key_O));
-    m.LoadDataFile = item(m.File1, "LoadDataFile", "Load Text Block Data File", QKeySequence(Qt::CTRL | Qt::Key_F));
-    m.LoadDataFile->setEnabled(false);
-    m.N2 = separator(m.File1, "N2");
-    m.SaveTextFile1 = item(m.File1, "SaveTextFile1", "&Save Text File", QKeySequence(Qt::CTRL | Qt::Key_S));
-    m.N1 = separator(m.File1, "N1");
-    m.Exit1 = item(m.File1, "Exit1", "E&xit", QKeySequence(Qt::ALT | Qt::Key_X));
+    m.fileMenu = menu(m.menuBar, "File1", "&File");
+    m.openRom = item(m.fileMenu, "OpenBinaryTextData1", "&Open ROM File", QKeySequence(Qt::CTRL | Qt::Key_O));
+    m.loadDataFile = item(m.fileMenu, "LoadDataFile", "Load Text Block Data File", QKeySequence(Qt::CTRL | Qt::Key_F));
+    m.loadDataFile->setEnabled(false);
+    m.separator2 = separator(m.fileMenu, "N2");
+    m.saveTextFile = item(m.fileMenu, "SaveTextFile1", "&Save Text File", QKeySequence(Qt::CTRL | Qt::Key_S));
+    m.separator1 = separator(m.fileMenu, "N1");
+    m.exit = item(m.fileMenu, "Exit1", "E&xit", QKeySequence(Qt::ALT | Qt::Key_X));
 
-    m.View1 = menu(m.MainMenu1, "View1", "&View");
-    m.DisplayTextEditor1 =
-        item(m.View1, "DisplayTextEditor1", "Display &Text Editor", QKeySequence(Qt::CTRL | Qt::Key_T));
-    m.DTT = checkItem(m.View1, "DTT", "&Display Translated Text", QKeySequence(Qt::CTRL | Qt::Key_D));
-    m.ViewHexData1 = item(m.View1, "ViewHexData1", "Display He&x Data", QKeySequence(Qt::CTRL | Qt::Key_X));
-    m.N3 = separator(m.View1, "N3");
-    m.HideCodes = checkItem(m.View1, "HideCodes", "&Hide Control Codes", QKeySequence(Qt::CTRL | Qt::Key_H));
-    m.N4 = separator(m.View1, "N4");
-    m.UseVWFRoutine1 = checkItem(m.View1, "UseVWFRoutine1", "&Use VWF Routine", QKeySequence(Qt::CTRL | Qt::Key_U));
-    m.DefaultWindowSize1 =
-        item(m.View1, "DefaultWindowSize1", "Default Window Size", QKeySequence(Qt::CTRL | Qt::Key_W));
-    m.Help1 = platform::addHelpMenu(m.MainMenu1, QString::fromUtf8(ApplicationTitle), QStringLiteral("Scrivel"));
+    m.viewMenu = menu(m.menuBar, "View1", "&View");
+    m.showTextEditor =
+        item(m.viewMenu, "DisplayTextEditor1", "Display &Text Editor", QKeySequence(Qt::CTRL | Qt::Key_T));
+    m.showTranslation = checkItem(m.viewMenu, "DTT", "&Display Translated Text", QKeySequence(Qt::CTRL | Qt::Key_D));
+    m.showHexData = item(m.viewMenu, "ViewHexData1", "Display He&x Data", QKeySequence(Qt::CTRL | Qt::Key_X));
+    m.separator3 = separator(m.viewMenu, "N3");
+    m.hideCodes = checkItem(m.viewMenu, "HideCodes", "&Hide Control Codes", QKeySequence(Qt::CTRL | Qt::Key_H));
+    m.separator4 = separator(m.viewMenu, "N4");
+    m.variableWidth = checkItem(m.viewMenu, "UseVWFRoutine1", "&Use VWF Routine", QKeySequence(Qt::CTRL | Qt::Key_U));
+    m.defaultWindowSize =
+        item(m.viewMenu, "DefaultWindowSize1", "Default Window Size", QKeySequence(Qt::CTRL | Qt::Key_W));
+    m.helpMenu = platform::addHelpMenu(m.menuBar, QString::fromUtf8(ApplicationTitle), QStringLiteral("Scrivel"));
     return m;
 }
 

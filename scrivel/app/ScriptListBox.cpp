@@ -23,9 +23,8 @@ public:
 
 }  // namespace
 
-ScriptListBox::ScriptListBox(const QString& name, QWidget* parent) : QListWidget(parent)
+ScriptListBox::ScriptListBox(QWidget* parent) : QListWidget(parent)
 {
-    setObjectName(name);
     setFont(courierFont(11));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);

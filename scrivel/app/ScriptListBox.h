@@ -1,5 +1,5 @@
 #pragma once
-// bList and pList: a single-selection list box whose click event runs on
+// The block list and the string list: a single-selection list box whose click event runs on
 // every change of its selection made by the user (mouse or arrow keys) and on
 // a click on the entry that is already selected. Changes made by the program
 // through the ListView operations run no event.
@@ -11,10 +11,10 @@
 
 namespace scrivel::app {
 
-class ScriptListBox : public QListWidget, public ListView {
+class ScriptListBox : public QListWidget, public editor::ListView {
     Q_OBJECT
 public:
-    ScriptListBox(const QString& name, QWidget* parent);
+    explicit ScriptListBox(QWidget* parent);
 
     // The list's click event. It runs from the event loop, after the mouse
     // or key event that caused it has been handled.

@@ -8,7 +8,7 @@
 #include "AppTitle.h"
 #include "LaunchArguments.h"
 #include "LaunchPlatform.h"
-#include "VO_Main.h"
+#include "MainWindow.h"
 #include "platform_qt/CommandLine.h"
 
 using namespace scrivel::app;
@@ -28,12 +28,12 @@ int main(int argc, char** argv)
     if (args.data) platform.presetOpenChoice("Open Text Block Data File", *args.data);
 
     try {
-        TVOForm VOForm(platform);
-        platform.setParentWindow(&VOForm);
-        if (VOForm.closeRequested()) return 0;
-        QObject::connect(&VOForm, &TVOForm::closed, &application, &QApplication::quit);
-        VOForm.showAll();
-        if (args.rom) QTimer::singleShot(0, VOForm.menu.OpenBinaryTextData1, &QAction::trigger);
+        MainWindow window(platform);
+        platform.setParentWindow(&window);
+        if (window.closeRequested()) return 0;
+        QObject::connect(&window, &MainWindow::closed, &application, &QApplication::quit);
+        window.showAll();
+        if (args.rom) QTimer::singleShot(0, window.menu.openRom, &QAction::trigger);
         application.exec();
     } catch (const std::exception& error) {
         QMessageBox box(QMessageBox::Critical, QString::fromUtf8(ApplicationTitle), QString::fromLocal8Bit(error.what()));

@@ -1,12 +1,15 @@
+// scrivel-cli fonts DIR: writes the program's fixed picture data into DIR.
+
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "CliCommands.h"
+#include "CommandLine.h"
+#include "Commands.h"
 #include "render/Fonts.h"
-#include "render/WindowTiles.h"
 
 namespace scrivel::cli {
 
@@ -21,16 +24,16 @@ bool writeBytes(const std::filesystem::path& path, const uint8_t* data, size_t s
     return ok;
 }
 
-}  // namespace
-
-int runFonts(const std::string& folder)
+Severity runFonts(const std::string& folder)
 {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    std::filesystem::path dir(folder);
+    const std::filesystem::path dir(folder);
+    const render::Fonts& fonts = render::builtInFonts();
 
+    // The tiles as RGB565 values, little-endian.
     std::vector<uint8_t> tiles;
-    for (const WindowTile& tile : WindowTiles)
+    for (const render::WindowTile& tile : fonts.windowTiles)
         for (uint16_t pixel : tile) {
             tiles.push_back(static_cast<uint8_t>(pixel & 0xFF));
             tiles.push_back(static_cast<uint8_t>(pixel >> 8));
@@ -42,18 +45,33 @@ int runFonts(const std::string& folder)
         size_t size;
     };
     const Output outputs[] = {
-        {"gamefont.bin", GameFont.data(), GameFont.size()},
-        {"labelfont.bin", LabelFont.data(), LabelFont.size()},
-        {"previewfont.bin", PreviewFont.data(), PreviewFont.size()},
+        {"gamefont.bin", fonts.game.data(), fonts.game.size()},
+        {"labelfont.bin", fonts.label.data(), fonts.label.size()},
+        {"previewfont.bin", fonts.preview.data(), fonts.preview.size()},
         {"windowtiles.bin", tiles.data(), tiles.size()},
     };
     for (const Output& out : outputs) {
         if (!writeBytes(dir / out.name, out.data, out.size)) {
             std::cerr << "Error: Could not write " << (dir / out.name).string() << '\n';
-            return 1;
+            return Severity::Error;
         }
     }
-    return 0;
+    return Severity::Info;
+}
+
+}  // namespace
+
+void addFontsCommand(CLI::App& app, CommandAction& chosen)
+{
+    auto folder = std::make_shared<std::string>();
+    CLI::App* command = app.add_subcommand(
+        "fonts", "write gamefont.bin, labelfont.bin, previewfont.bin and windowtiles.bin into DIR");
+    command->add_option("DIR", *folder, "the folder (made when missing)")
+        ->type_name("FOLDER")
+        ->required()
+        ->transform(absolutePath());
+    command->group("Commands");
+    command->callback([&chosen, folder] { chosen = [folder] { return runFonts(*folder); }; });
 }
 
 }  // namespace scrivel::cli

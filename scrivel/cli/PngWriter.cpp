@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-namespace scrivel {
+namespace scrivel::cli {
 
 namespace {
 
@@ -116,4 +116,4 @@ bool writePng(const std::string& path, const uint16_t* pixels, int width, int he
     return ok;
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::cli

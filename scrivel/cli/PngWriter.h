@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace scrivel {
+namespace scrivel::cli {
 
 uint32_t crc32(const uint8_t* data, size_t size, uint32_t crc = 0);
 uint32_t adler32(const uint8_t* data, size_t size, uint32_t adler = 1);
@@ -22,4 +22,4 @@ std::vector<uint8_t> encodePng(const uint16_t* pixels, int width, int height);
 // Writes the PNG to path; false when the file cannot be written.
 bool writePng(const std::string& path, const uint16_t* pixels, int width, int height);
 
-}  // namespace scrivel
+}  // namespace scrivel::cli

@@ -1,7 +1,15 @@
+// scrivel-cli render ROM DATA BLOCK STRING: Open ROM and Load Text Block
+// Data File with the given files, then the selection of a block and a
+// string, exactly as the desktop program runs them; prints status panel 0,
+// the hex window's bytes and status panel 1.
+
 #include <cstdio>
 #include <iostream>
+#include <memory>
+#include <string>
 
-#include "CliCommands.h"
+#include "CommandLine.h"
+#include "Commands.h"
 #include "PngWriter.h"
 #include "editor/EditorCommands.h"
 #include "editor/EditorTexts.h"
@@ -12,43 +20,43 @@ namespace scrivel::cli {
 
 namespace {
 
-// Screen of the main window at its stored size.
-constexpr int VideoWidth = 320;
-constexpr int VideoHeight = 369;
-constexpr int WindowWidth = 448;
-constexpr int WindowHeight = 442;
+using namespace scrivel::editor;
 
-bool isErrorMessage(const std::string& text) { return text.rfind("Error", 0) == 0 || text.rfind("Fatal Error", 0) == 0; }
+struct RenderRequest {
+    std::string rom;
+    std::string dataFile;
+    std::string block;
+    std::string string;
+    bool hideCodes = false;
+    bool variableWidth = false;
+    std::string script;  // the translation shown, the editor holding this file
+    std::string rawOut;
+    std::string pngOut;
+};
 
-bool writeRaw(const std::string& path, const EditorState& state)
+bool writeRaw(const std::string& path, const render::Picture& picture)
 {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
-    size_t count = static_cast<size_t>(state.ScreenWidth) * static_cast<size_t>(state.ScreenHeight);
     std::string bytes;
-    bytes.reserve(count * 2);
-    for (size_t i = 0; i < count; ++i) {
-        bytes.push_back(static_cast<char>(state.ScreenBuffer[i] & 0xFF));
-        bytes.push_back(static_cast<char>(state.ScreenBuffer[i] >> 8));
+    bytes.reserve(picture.visibleCount() * 2);
+    for (size_t i = 0; i < picture.visibleCount(); ++i) {
+        bytes.push_back(static_cast<char>(picture.pixels[i] & 0xFF));
+        bytes.push_back(static_cast<char>(picture.pixels[i] >> 8));
     }
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fclose(f) == 0 && ok;
     return ok;
 }
 
-}  // namespace
-
-int runRender(const RenderRequest& request)
+Severity runRender(const RenderRequest& request)
 {
+    // The message box is standard error.
     platform::ScriptedPlatform platform;
-    bool failed = false;
-    platform.setMessageSink([&](const std::string& text) {
-        std::cerr << text << '\n';
-        if (isErrorMessage(text)) failed = true;
-    });
+    platform.setMessageSink([](const std::string& text) { std::cerr << text << '\n'; });
     auto refuse = [&](const std::string& text) {
         platform.showMessage(text);
-        return 1;
+        return Severity::Error;
     };
 
     EditorState state;
@@ -57,58 +65,85 @@ int runRender(const RenderRequest& request)
     EditorCommands commands(state, hex, view, platform);
     commands.scriptFilesEnabled = false;
     view.editor.setChangeHandler([&] { commands.textEditorChanged(); });
-
-    if (!commands.formCreate(VideoWidth, VideoHeight, WindowWidth, WindowHeight)) return 1;
+    if (!commands.initialise()) return commands.worstSeverity();
 
     // The options stand as if their items had been checked before Open ROM.
-    state.Checks.HideCodes = request.hideCodes;
-    state.Checks.UseVWFRoutine1 = request.vwf;
-    state.Checks.DTT = request.script.has_value();
-    view.setStatusText(1, viewOptionsText(state.Checks));
-    if (request.script && !view.editor.loadFromFile(*request.script))
-        return refuse("Error: Could not open script file!\n" + *request.script);
+    state.checks.hideCodes = request.hideCodes;
+    state.checks.variableWidth = request.variableWidth;
+    state.checks.showTranslation = !request.script.empty();
+    view.setStatusText(1, viewOptionsText(state.checks));
+    if (!request.script.empty() && !view.editor.loadFromFile(request.script))
+        return refuse("Error: Could not open script file!\n" + request.script);
 
     platform.queueChoice(request.rom);
     platform.queueChoice(request.dataFile);
     commands.openRom();
-    if (failed || !state.romLoaded) return 1;
-    if (platform.pendingChoices() != 0) return 1;  // the data file dialog never ran
+    if (isFailure(commands.worstSeverity())) return commands.worstSeverity();
+    if (!state.romLoaded) return refuse("Error: The ROM was not loaded.");
+    if (platform.pendingChoices() != 0) return refuse("Error: The text block data file was not read.");
 
-    if (request.block < 0 || request.block >= view.blocks.count())
-        return refuse("Error: Block " + std::to_string(request.block) + " is not in the block list (" +
+    const int block = indexValue(request.block);
+    if (block >= view.blocks.count())
+        return refuse("Error: Block " + std::to_string(block) + " is not in the block list (" +
                       itemsHint(view.blocks.count()) + ").");
-    view.blocks.select(request.block);
-    commands.blockListClick();
-    if (request.string < 0 || request.string >= view.strings.count())
-        return refuse("Error: String " + std::to_string(request.string) + " is not in the string list (" +
+    view.blocks.select(block);
+    commands.selectBlock();
+    const int string = indexValue(request.string);
+    if (string >= view.strings.count())
+        return refuse("Error: String " + std::to_string(string) + " is not in the string list (" +
                       itemsHint(view.strings.count()) + ").");
-    view.strings.select(request.string);
-    commands.stringListClick(true);
-    if (failed) return 1;
+    view.strings.select(string);
+    commands.selectString(true);
+    if (isFailure(commands.worstSeverity())) return commands.worstSeverity();
 
-    std::cout << view.status[0] << '\n'
-              << hexByteList(hex.HexBytes.data(), hex.HexCount) << '\n'
-              << view.status[1] << '\n';
+    std::cout << view.status[0] << '\n' << hexByteList(hex.bytes.data(), hex.count) << '\n' << view.status[1] << '\n';
     std::cout.flush();
 
-    if (request.rawOut && !writeRaw(*request.rawOut, state))
-        return refuse("Error: Could not write " + *request.rawOut);
-    if (request.pngOut && !writePng(*request.pngOut, state.ScreenBuffer.data(), state.ScreenWidth, state.ScreenHeight))
-        return refuse("Error: Could not write " + *request.pngOut);
-    return 0;
+    const render::Picture& picture = state.rendered.picture;
+    if (!request.rawOut.empty() && !writeRaw(request.rawOut, picture))
+        return refuse("Error: Could not write " + request.rawOut);
+    if (!request.pngOut.empty() && !writePng(request.pngOut, picture.pixels.data(), picture.width, picture.height))
+        return refuse("Error: Could not write " + request.pngOut);
+    return commands.worstSeverity();
 }
 
-std::string hexByteList(const unsigned char* bytes, size_t count)
+}  // namespace
+
+void addRenderCommand(CLI::App& app, CommandAction& chosen)
 {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    text.reserve(count * 3);
-    for (size_t i = 0; i < count; ++i) {
-        if (i) text += ' ';
-        text += digits[bytes[i] >> 4];
-        text += digits[bytes[i] & 0x0F];
-    }
-    return text;
+    auto request = std::make_shared<RenderRequest>();
+    CLI::App* command = app.add_subcommand(
+        "render",
+        "Open ROM, load the text block data file DATA, select block entry BLOCK\n"
+        "and string entry STRING (from 0); print status panel 0, the hex\n"
+        "window's bytes and status panel 1.");
+    command->add_option("ROM", request->rom, "the ROM image")->type_name("FILE")->required()->transform(absolutePath());
+    command->add_option("DATA", request->dataFile, "the text block data file")
+        ->type_name("FILE")
+        ->required()
+        ->transform(absolutePath());
+    command->add_option("BLOCK", request->block, "entry of the block list")
+        ->type_name("NUMBER")
+        ->required()
+        ->check(decimalIndex());
+    command->add_option("STRING", request->string, "entry of the string list")
+        ->type_name("NUMBER")
+        ->required()
+        ->check(decimalIndex());
+    command->add_flag("--hide-codes", request->hideCodes, "Hide Control Codes checked");
+    command->add_flag("--vwf", request->variableWidth, "Use VWF Routine checked");
+    command->add_option("--script", request->script, "Display Translated Text checked, the editor holding FILE")
+        ->option_text("FILE")
+        ->transform(absolutePath());
+    const std::string screenSize = std::to_string(render::ScreenWidth) + " x " + std::to_string(render::ScreenHeight);
+    command->add_option("--raw", request->rawOut, "write the screen (" + screenSize + " RGB565, little-endian)")
+        ->option_text("OUT")
+        ->transform(absolutePath());
+    command->add_option("--png", request->pngOut, "write the screen as a PNG picture")
+        ->option_text("OUT")
+        ->transform(absolutePath());
+    command->group("Commands");
+    command->callback([&chosen, request] { chosen = [request] { return runRender(*request); }; });
 }
 
 }  // namespace scrivel::cli

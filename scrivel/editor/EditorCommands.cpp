@@ -1,11 +1,13 @@
 #include "EditorCommands.h"
 
 #include <cerrno>
+#include <new>
+#include <stdexcept>
 #include <sys/stat.h>
 
+#include "CurrentString.h"
 #include "EditorTexts.h"
-#include "render/Renderer.h"
-#include "render/Screen.h"
+#include "RenderCurrent.h"
 #include "rom/DataFile.h"
 #include "rom/RomFile.h"
 #include "script/MarkerSearch.h"
@@ -13,7 +15,9 @@
 #include "script/ScriptFile.h"
 #include "script/TextFiles.h"
 
-namespace scrivel {
+namespace scrivel::editor {
+
+using namespace script;
 
 namespace {
 
@@ -27,17 +31,30 @@ EditorCommands::EditorCommands(EditorState& state, HexModel& hex, EditorView& vi
 {
 }
 
-bool EditorCommands::formCreate(int videoWidth, int videoHeight, int windowWidth, int windowHeight)
+void EditorCommands::tell(Severity severity, const std::string& text)
+{
+    if (severity > worst_) worst_ = severity;
+    if (observer_) observer_(severity, text);
+    platform_.showMessage(text);
+}
+
+bool EditorCommands::initialise(int screenWidth, int screenHeight)
 {
     startFolder = platform_.workingFolder();
-    state_.CurrentBlock = 0;
-    if (!setupScreen(state_, videoWidth, videoHeight)) {
-        platform_.showMessage("Fatal Error: Could not allocate memory!");
+    state_.currentBlock = 0;
+    bool ready = false;
+    try {
+        state_.rendered.picture.reset(screenWidth, screenHeight);
+        ready = state_.rendered.picture.ready();
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    if (!ready) {
+        state_.rendered.picture = {};
+        tell(Severity::Fatal, "Fatal Error: Could not allocate memory!");
         view_.requestClose();
         return false;
     }
-    state_.DefaultWidth = windowWidth;
-    state_.DefaultHeight = windowHeight;
     return true;
 }
 
@@ -46,36 +63,36 @@ void EditorCommands::openRom()
     platform::FileDialogRequest request;
     request.title = "Open ROM File";
     request.filter = "SNES ROM | *.s*c; *.fig;";
-    request.initialFolder = open1InitialFolder_ = startFolder;
-    request.fileName = open1FileName_;
+    request.initialFolder = openDialogFolder_ = startFolder;
+    request.fileName = openDialogFileName_;
     auto chosen = platform_.openFile(request);
     if (!chosen) return;
-    open1FileName_ = *chosen;
+    openDialogFileName_ = *chosen;
 
-    state_.DumpsFolder = platform_.workingFolder() + "/Dumps";
-    if (scriptFilesEnabled) ::mkdir(state_.DumpsFolder.c_str(), 0777);  // most often it exists already
-    state_.RomPath = *chosen;
+    state_.dumpsFolder = platform_.workingFolder() + "/Dumps";
+    if (scriptFilesEnabled) ::mkdir(state_.dumpsFolder.c_str(), 0777);  // most often it exists already
+    state_.romPath = *chosen;
 
     std::vector<uint8_t> image;
-    RomReadStatus status = readRomFile(state_.RomPath, image);
-    if (status == RomReadStatus::CannotOpen) {
-        platform_.showMessage("Fatal Error: Could not open file!");
+    rom::RomReadStatus status = rom::readRomFile(state_.romPath, image);
+    if (status == rom::RomReadStatus::CannotOpen) {
+        tell(Severity::Error, "Fatal Error: Could not open file!");
         return;
     }
-    state_.RomImage = {};
+    state_.romImage = {};
     state_.romLoaded = false;
-    if (status == RomReadStatus::OutOfMemory) {
-        platform_.showMessage("Fatal Error: Could not allocate needed memory!");
+    if (status == rom::RomReadStatus::OutOfMemory) {
+        tell(Severity::Fatal, "Fatal Error: Could not allocate needed memory!");
         view_.requestClose();
         return;
     }
-    if (!hasGameTitle(image)) {
-        platform_.showMessage("Error: This is not the ROM used.\nPlease load the correct ROM.");
+    if (!rom::hasGameTitle(image)) {
+        tell(Severity::Error, "Error: This is not the ROM used.\nPlease load the correct ROM.");
         return;
     }
-    state_.RomImage = std::move(image);
+    state_.romImage = std::move(image);
     state_.romLoaded = true;
-    platform_.showMessage("ROM loaded successfully!");
+    tell(Severity::Info, "ROM loaded successfully!");
     view_.setLoadDataFileEnabled(true);
 
     loadDataFile();
@@ -84,8 +101,8 @@ void EditorCommands::openRom()
     if (blocks.count() >= 1) {
         blocks.select(0);
         blocks.focus();
-        blockListClick();
-        renderCurrent();
+        selectBlock();
+        renderCurrentString();
     }
 }
 
@@ -94,56 +111,56 @@ void EditorCommands::loadDataFile()
     platform::FileDialogRequest request;
     request.title = "Open Text Block Data File";
     request.filter = "Font Format File | *.txt";
-    request.initialFolder = open1InitialFolder_;
-    request.fileName = open1FileName_ = std::string();
+    request.initialFolder = openDialogFolder_;
+    request.fileName = openDialogFileName_ = std::string();
     auto chosen = platform_.openFile(request);
     if (!chosen) return;
-    open1FileName_ = *chosen;
+    openDialogFileName_ = *chosen;
 
     auto bytes = readWholeFile(*chosen);
     if (!bytes) {
-        platform_.showMessage("Fatal Error: Could not open FONT file!");
+        tell(Severity::Error, "Fatal Error: Could not open FONT file!");
         return;
     }
     ListView& blocks = view_.blockList();
     blocks.clear();
-    DataFileContents contents = parseDataFile(*bytes, state_.Format);
+    rom::DataFileContents contents = rom::parseDataFile(*bytes, state_.format);
     for (size_t i = 0; i < contents.blocks.size(); ++i) {
-        state_.BlockAddress[i] = contents.blocks[i].address;
-        state_.BlockTextBank[i] = contents.blocks[i].textBank;
-        state_.BlockStringCount[i] = contents.blocks[i].stringCount;
+        state_.blockAddress[i] = contents.blocks[i].address;
+        state_.blockTextBank[i] = contents.blocks[i].textBank;
+        state_.blockStringCount[i] = contents.blocks[i].stringCount;
         blocks.add(blockEntryText(contents.blocks[i].address));
     }
-    if (contents.truncated) platform_.showMessage("Only the first 256 blocks were loaded.");
+    if (contents.truncated) tell(Severity::Warning, "Only the first 256 blocks were loaded.");
 
     view_.setCaption(dataFileCaption(*chosen));
     blocks.select(0);
     blocks.setHint(itemsHint(blocks.count()));
-    blockListClick();
-    renderCurrent();
+    selectBlock();
+    renderCurrentString();
 }
 
-void EditorCommands::blockListClick()
+void EditorCommands::selectBlock()
 {
     if (!state_.romLoaded) return;
     ListView& blocks = view_.blockList();
     int i = blocks.selected();
-    if (i < 0 || i >= MaxBlocks) return;
+    if (i < 0 || i >= rom::MaxBlocks) return;
     size_t b = static_cast<size_t>(i);
-    state_.CurrentBlockAddress = state_.BlockAddress[b];
-    state_.CurrentBlockStringCount = state_.BlockStringCount[b];
-    state_.CurrentBlock = i;
+    state_.currentBlockAddress = state_.blockAddress[b];
+    state_.currentBlockStringCount = state_.blockStringCount[b];
+    state_.currentBlock = i;
 
     ListView& strings = view_.stringList();
     strings.clear();
-    for (int n = 0; n < state_.CurrentBlockStringCount; ++n) strings.add(stringEntryText(n));
+    for (int n = 0; n < state_.currentBlockStringCount; ++n) strings.add(stringEntryText(n));
 
     // A failed save of unsaved text keeps that text in the editor, still marked modified.
     const bool keptUnsavedText = scriptFilesEnabled && !switchScriptFile();
 
     strings.select(0);
     strings.setHint(itemsHint(strings.count()));
-    stringListClick(false);
+    selectString(false);
     blocks.focus();
     if (!keptUnsavedText) view_.textEditor().setModified(false);
 }
@@ -154,15 +171,15 @@ void EditorCommands::blockListClick()
 bool EditorCommands::switchScriptFile()
 {
     TextEditorView& editor = view_.textEditor();
-    std::string path = scriptFileName(state_.DumpsFolder, state_.CurrentBlockAddress);
+    std::string path = scriptFileName(state_.dumpsFolder, state_.currentBlockAddress);
     // Asked even when the file was removed meanwhile: saving writes it again.
-    if (!state_.ScriptFilePath.empty() && editor.modified()) {
+    if (!state_.scriptFilePath.empty() && editor.modified()) {
         if (platform_.ask(UnsavedQuestion, UnsavedCaption, false) == platform::Answer::Yes && !saveTextFile())
             return false;
     }
-    state_.ScriptFilePath = path;
+    state_.scriptFilePath = path;
     if (!fileExists(path)) {
-        if (!writeFileAtomically(path, scriptTemplate(state_.CurrentBlockStringCount)).empty()) {
+        if (!writeFileAtomically(path, scriptTemplate(state_.currentBlockStringCount)).empty()) {
             dropScriptFile("Error: Could not create script file!\n" + path);
             return true;
         }
@@ -176,93 +193,119 @@ bool EditorCommands::switchScriptFile()
 void EditorCommands::dropScriptFile(const std::string& message)
 {
     TextEditorView& editor = view_.textEditor();
-    state_.ScriptFilePath.clear();
+    state_.scriptFilePath.clear();
     editor.clearText();
     editor.setModified(false);
-    platform_.showMessage(message);
+    tell(Severity::Error, message);
 }
 
 bool EditorCommands::saveTextFile()
 {
     TextEditorView& editor = view_.textEditor();
-    std::string error = state_.ScriptFilePath.empty()
+    std::string error = state_.scriptFilePath.empty()
                             ? std::string("Error: No script file is open; the text was not saved.")
-                            : editor.saveToFile(state_.ScriptFilePath);
+                            : editor.saveToFile(state_.scriptFilePath);
     if (!error.empty()) {
-        platform_.showMessage(error);
+        tell(Severity::Error, error);
         return false;
     }
-    platform_.showMessage("Text file was saved!");
+    tell(Severity::Info, "Text file was saved!");
     editor.setModified(false);
     return true;
 }
 
-void EditorCommands::stringListClick(bool hasSender)
+void EditorCommands::selectString(bool takeFocus)
 {
     if (!state_.romLoaded) return;
     ListView& strings = view_.stringList();
     int n = strings.selected();
     if (n < 0) return;
-    if (state_.Checks.DTT) {
-        translatedTextBranch(n, hasSender);
+    if (state_.checks.showTranslation) {
+        showTranslationOf(n, takeFocus);
     } else {
-        state_.CurrentString = n;
-        renderCurrent();
+        state_.currentString = n;
+        renderCurrentString();
         searchText = markerText(n);
-        find();
+        findSearchText();
         strings.focus();
     }
     view_.setStatusText(0, stringPositionText(state_));
 }
 
-void EditorCommands::translatedTextBranch(int stringNumber, bool hasSender)
+void EditorCommands::showTranslationOf(int stringNumber, bool takeFocus)
 {
-    state_.CurrentString = stringNumber;
+    state_.currentString = stringNumber;
     searchText = markerText(stringNumber);
-    find();
-    if (hasSender) view_.stringList().focus();
-    if (state_.FoundLine == -1) return;
+    findSearchText();
+    if (takeFocus) view_.stringList().focus();
+    if (state_.foundLine == -1) return;
     TextEditorView& editor = view_.textEditor();
-    compileSection(editor.lineCount(), [&](int i) { return editor.line(i); }, state_.FoundLine, state_.PreviewBytes);
+    compileSection(editor.lineCount(), [&](int i) { return editor.line(i); }, state_.foundLine, state_.previewBytes);
+    // The preview is drawn in 16 x 16 cells whatever the format's cell.
     RenderTargets targets{view_.screen(), hex_, view_.hexView()};
-    RenderText(state_, targets, false, 16, 16);
+    editor::renderCurrentString(state_, targets, 16, 16);
 }
 
-void EditorCommands::find() { state_.FoundLine = markerSearch(view_.textEditor(), searchText); }
+void EditorCommands::findSearchText() { state_.foundLine = markerSearch(view_.textEditor(), searchText); }
 
 void EditorCommands::toggleTranslatedText()
 {
-    state_.Checks.DTT = !state_.Checks.DTT;
-    stringListClick(true);
+    state_.checks.showTranslation = !state_.checks.showTranslation;
+    selectString(true);
 }
 
 void EditorCommands::toggleHideCodes()
 {
-    state_.Checks.HideCodes = !state_.Checks.HideCodes;
-    renderCurrent();
-    view_.setStatusText(1, viewOptionsText(state_.Checks));
+    state_.checks.hideCodes = !state_.checks.hideCodes;
+    renderCurrentString();
+    view_.setStatusText(1, viewOptionsText(state_.checks));
 }
 
-void EditorCommands::toggleVwf()
+void EditorCommands::toggleVariableWidth()
 {
-    state_.Checks.UseVWFRoutine1 = !state_.Checks.UseVWFRoutine1;
-    renderCurrent();
-    view_.setStatusText(1, viewOptionsText(state_.Checks));
+    state_.checks.variableWidth = !state_.checks.variableWidth;
+    renderCurrentString();
+    view_.setStatusText(1, viewOptionsText(state_.checks));
 }
 
 void EditorCommands::textEditorChanged()
 {
-    if (!state_.Checks.DTT) return;
+    if (!state_.checks.showTranslation) return;
     TextEditorView& editor = view_.textEditor();
     int caret = editor.caretPosition();
-    stringListClick(false);
+    selectString(false);
     editor.setCaret(caret, 0);
 }
 
-void EditorCommands::renderCurrent()
+void EditorCommands::renderCurrentString()
 {
     RenderTargets targets{view_.screen(), hex_, view_.hexView()};
-    RenderText(state_, targets, false, state_.Format.CellHeight, state_.Format.CellWidth);
+    editor::renderCurrentString(state_, targets, state_.format.cellHeight, state_.format.cellWidth);
 }
 
-}  // namespace scrivel
+bool EditorCommands::confirmExit()
+{
+    TextEditorView& editor = view_.textEditor();
+    if (!editor.modified()) return true;
+    switch (platform_.ask(UnsavedQuestion, UnsavedCaption, true)) {
+    case platform::Answer::Cancel:
+        return false;
+    case platform::Answer::No:
+        return true;
+    case platform::Answer::Yes:
+        saveTextFile();
+        return !editor.modified();
+    }
+    return false;
+}
+
+void EditorCommands::endSession()
+{
+    state_.romImage.clear();
+    state_.romImage.shrink_to_fit();
+    state_.romLoaded = false;
+    state_.rendered.picture.pixels.clear();
+    state_.rendered.picture.pixels.shrink_to_fit();
+}
+
+}  // namespace scrivel::editor

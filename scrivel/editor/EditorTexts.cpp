@@ -4,7 +4,7 @@
 
 #include "platform/Platform.h"
 
-namespace scrivel {
+namespace scrivel::editor {
 
 std::string blockEntryText(uint32_t blockAddress)
 {
@@ -24,13 +24,13 @@ std::string itemsHint(int count) { return std::to_string(count) + " item(s)"; }
 
 std::string stringPositionText(const EditorState& state)
 {
-    int block = state.CurrentBlock >= 0 && state.CurrentBlock < MaxBlocks ? state.CurrentBlock : 0;
-    uint32_t tableAddress = state.BlockAddress[static_cast<size_t>(block)];
-    uint32_t pointerAddress = (tableAddress & 0xFF0000u) | state.CurrentPointer;
-    uint32_t entryAddress = tableAddress + 2u * static_cast<uint32_t>(state.CurrentString);
+    int block = state.currentBlock >= 0 && state.currentBlock < rom::MaxBlocks ? state.currentBlock : 0;
+    uint32_t tableAddress = state.blockAddress[static_cast<size_t>(block)];
+    uint32_t pointerAddress = (tableAddress & 0xFF0000u) | state.currentPointer;
+    uint32_t entryAddress = tableAddress + 2u * static_cast<uint32_t>(state.currentString);
     char text[64];
     std::snprintf(text, sizeof text, "Offset: %06X | PTR: %04X -> %06X", static_cast<unsigned>(pointerAddress),
-                  static_cast<unsigned>(state.CurrentPointer), static_cast<unsigned>(entryAddress));
+                  static_cast<unsigned>(state.currentPointer), static_cast<unsigned>(entryAddress));
     return text;
 }
 
@@ -38,8 +38,8 @@ std::string viewOptionsText(const ViewChecks& checks)
 {
     static const char* const codeWords[2] = {"Visible", "Hidden"};
     static const char* const vwfWords[2] = {"Inactive", "Active"};
-    return std::string("Control Codes: ") + codeWords[checks.HideCodes ? 1 : 0] + " | VWF: " +
-           vwfWords[checks.UseVWFRoutine1 ? 1 : 0];
+    return std::string("Control Codes: ") + codeWords[checks.hideCodes ? 1 : 0] + " | VWF: " +
+           vwfWords[checks.variableWidth ? 1 : 0];
 }
 
 std::string dataFileCaption(const std::string& dataFilePath)
@@ -47,4 +47,4 @@ std::string dataFileCaption(const std::string& dataFilePath)
     return "Script Editor: Varkel Osti - [ " + platform::fileNameOf(dataFilePath) + " ]";
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::editor

@@ -7,7 +7,7 @@
 
 #include "EditorState.h"
 
-namespace scrivel {
+namespace scrivel::editor {
 
 // "Block %X".
 std::string blockEntryText(uint32_t blockAddress);
@@ -23,4 +23,4 @@ std::string viewOptionsText(const ViewChecks& checks);
 // "Script Editor: Varkel Osti - [ " + file name + " ]".
 std::string dataFileCaption(const std::string& dataFilePath);
 
-}  // namespace scrivel
+}  // namespace scrivel::editor

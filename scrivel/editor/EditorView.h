@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <string>
 
-namespace scrivel {
+#include "script/MarkerSearch.h"
 
-// bList and pList.
+namespace scrivel::editor {
+
+// The block list and the string list.
 class ListView {
 public:
     virtual ~ListView() = default;
@@ -22,12 +24,11 @@ public:
     virtual void focus() = 0;
 };
 
-// The text editor TDMemo. Lines are lines as displayed (a wrapped line counts
-// as several); positions are character offsets into the whole text, in which
-// a line break counts as one character.
-class TextEditorView {
+// The script text editor. Lines are lines as displayed (a wrapped line
+// counts as several); positions are character offsets into the whole text,
+// in which a line break counts as one character.
+class TextEditorView : public script::SearchableText {
 public:
-    virtual ~TextEditorView() = default;
     virtual int lineCount() const = 0;
     virtual std::string line(int index) const = 0;  // 8-bit text, no line break
     virtual std::string text() const = 0;           // lines joined by "\n"
@@ -38,20 +39,11 @@ public:
     // atomically. Returns an empty string on success, else the error text.
     virtual std::string saveToFile(const std::string& path) = 0;
     virtual void clearText() = 0;
-    virtual int caretPosition() const = 0;
-    virtual int selectionLength() const = 0;
-    virtual void setCaret(int position, int selectionLength) = 0;
     virtual bool modified() const = 0;
     virtual void setModified(bool modified) = 0;
-    virtual int firstVisibleLine() const = 0;
-    virtual void scrollLines(int delta) = 0;
-    // First occurrence of needle at or after position from, letter case
-    // ignored; -1 when there is none.
-    virtual int find(const std::string& needle, int from) const = 0;
-    virtual int lineFromPosition(int position) const = 0;
 };
 
-// The Video paint box with its off-screen ScreenBitmap.
+// The screen: a paint box with an off-screen picture.
 class ScreenView {
 public:
     virtual ~ScreenView() = default;
@@ -85,4 +77,4 @@ public:
     virtual void requestClose() = 0;
 };
 
-}  // namespace scrivel
+}  // namespace scrivel::editor

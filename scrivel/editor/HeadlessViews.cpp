@@ -5,7 +5,12 @@
 
 #include "script/TextFiles.h"
 
-namespace scrivel {
+namespace scrivel::editor {
+
+using script::joinTextLines;
+using script::readWholeFile;
+using script::splitTextLines;
+using script::writeFileAtomically;
 
 void HeadlessListView::clear()
 {
@@ -152,4 +157,4 @@ void HeadlessEditorView::setStatusText(int panel, const std::string& text)
     if (panel == 0 || panel == 1) status[panel] = text;
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::editor

@@ -11,7 +11,7 @@
 
 #include "EditorView.h"
 
-namespace scrivel {
+namespace scrivel::editor {
 
 class HeadlessListView : public ListView {
 public:
@@ -133,4 +133,4 @@ public:
     bool closeRequested = false;
 };
 
-}  // namespace scrivel
+}  // namespace scrivel::editor

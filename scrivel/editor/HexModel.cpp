@@ -1,108 +1,100 @@
 #include "HexModel.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "EditorState.h"
 #include "render/GlyphPictures.h"
+#include "rom/ByteCode.h"
 
-namespace scrivel {
+namespace scrivel::editor {
 
-void HexModel::showBytes(const uint8_t* data, size_t available, bool romLoaded)
+void HexModel::showBytes(std::span<const uint8_t> string)
 {
-    if (!romLoaded) return;
-    auto at = [&](size_t i) -> uint8_t { return data && i < available ? data[i] : 0xFF; };
-    HexBytes.fill(0);
-    TopOffset = 0;
-    HexCount = 0;
-    while (HexCount < Capacity && at(HexCount) != 0xFF) {
-        HexBytes[HexCount] = at(HexCount);
-        ++HexCount;
-        if (HexCount < Capacity && at(HexCount) == 0xFF) {
-            HexBytes[HexCount] = 0xFF;
-            ++HexCount;
-            break;
-        }
-    }
-    if (HexCount == 0) {
-        HexBytes[0] = 0xFF;
-        HexCount = 1;
-    }
+    bytes.fill(0);
+    topOffset = 0;
+    const size_t extent = rom::bytesThroughFirstEnd(string, Capacity);
+    const size_t inside = std::min(extent, string.size());
+    std::copy_n(string.begin(), inside, bytes.begin());
+    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(inside), bytes.begin() + static_cast<std::ptrdiff_t>(extent),
+              rom::EndOfString);
+    count = static_cast<uint16_t>(extent);
 }
 
 void HexModel::layout(int clientHeight, int lineHeight)
 {
-    HexColumns = 16;
-    HexRows = lineHeight > 0 ? clientHeight / lineHeight : 0;
+    columns = 16;
+    rows = lineHeight > 0 ? clientHeight / lineHeight : 0;
 }
 
 void HexModel::left()
 {
-    HexColumns = 16;
-    if (CursorColumn > 0) {
-        --CursorColumn;
+    columns = 16;
+    if (cursorColumn > 0) {
+        --cursorColumn;
     } else {
-        CursorColumn = HexColumns - 1;
+        cursorColumn = columns - 1;
         up();
     }
 }
 
 void HexModel::up()
 {
-    HexColumns = 16;
-    if (CursorRow > 0)
-        --CursorRow;
-    else if (TopOffset != 0)
-        TopOffset -= HexColumns;
+    columns = 16;
+    if (cursorRow > 0)
+        --cursorRow;
+    else if (topOffset != 0)
+        topOffset -= columns;
 }
 
 void HexModel::right()
 {
-    HexColumns = 16;
-    if (CursorColumn < HexColumns - 1) {
-        ++CursorColumn;
+    columns = 16;
+    if (cursorColumn < columns - 1) {
+        ++cursorColumn;
     } else {
-        CursorColumn = 0;
+        cursorColumn = 0;
         down();
     }
 }
 
 void HexModel::down()
 {
-    HexColumns = 16;
-    if (CursorRow < HexRows - 1)
-        ++CursorRow;
-    else if (TopOffset + HexColumns < Capacity)
-        TopOffset += HexColumns;
+    columns = 16;
+    if (cursorRow < rows - 1)
+        ++cursorRow;
+    else if (topOffset + columns < Capacity)
+        topOffset += columns;
 }
 
-int HexModel::cursorIndex() const { return TopOffset + CursorRow * 16 + CursorColumn; }
+int HexModel::cursorIndex() const { return topOffset + cursorRow * 16 + cursorColumn; }
 
 uint8_t HexModel::byteAt(int index) const
 {
-    return index >= 0 && index < Capacity ? HexBytes[static_cast<size_t>(index)] : 0;
+    return index >= 0 && index < Capacity ? bytes[static_cast<size_t>(index)] : 0;
 }
 
-std::array<uint8_t, 256> HexModel::cursorGlyph() const
+std::array<uint8_t, 256> HexModel::cursorGlyph(std::span<const uint8_t> gameFont) const
 {
     int p = cursorIndex();
     unsigned b = byteAt(p);
     if (b >= 0xF0 && b <= 0xF7) {
         unsigned index = ((b << 8) + byteAt(p + 1)) & 0xFFF;
-        return gameWideGlyphPicture(index);
+        return render::gameWideGlyphPicture(index, gameFont);
     }
-    return gameHalfTilePicture(b);
+    return render::gameHalfTilePicture(b, gameFont);
 }
 
 std::string HexModel::caption(const EditorState& state) const
 {
-    int block = state.CurrentBlock >= 0 && state.CurrentBlock < MaxBlocks ? state.CurrentBlock : 0;
-    uint32_t base = (state.BlockAddress[static_cast<size_t>(block)] & 0xFF0000u) | state.CurrentPointer;
+    int block = state.currentBlock >= 0 && state.currentBlock < rom::MaxBlocks ? state.currentBlock : 0;
+    uint32_t base = (state.blockAddress[static_cast<size_t>(block)] & 0xFF0000u) | state.currentPointer;
     int p = cursorIndex();
-    int last = static_cast<int>(HexCount) - 1;
+    int last = static_cast<int>(count) - 1;
     uint32_t address = base + static_cast<uint32_t>(p < last ? p : last);
     char text[32];
     std::snprintf(text, sizeof text, "Hex Data - $%08X", static_cast<unsigned>(address));
     return text;
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::editor

@@ -1,14 +1,17 @@
 #pragma once
 // The plain side of the hex window: its copy of the current string's bytes,
 // the cursor, the glyph picture under the cursor and the caption. The window
-// (HexData) draws what this holds.
+// (HexWindow) draws what this holds.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
-namespace scrivel {
+#include "render/Fonts.h"
+
+namespace scrivel::editor {
 
 struct EditorState;
 
@@ -16,39 +19,38 @@ class HexModel {
 public:
     static constexpr int Capacity = 4096;
 
-    int HexColumns = 0;
-    int HexRows = 0;
-    int CursorColumn = 0;
-    int CursorRow = 0;
-    int TopOffset = 0;
-    std::array<uint8_t, Capacity> HexBytes{};
-    uint16_t HexCount = 0;
+    int columns = 0;
+    int rows = 0;
+    int cursorColumn = 0;
+    int cursorRow = 0;
+    int topOffset = 0;
+    std::array<uint8_t, Capacity> bytes{};
+    uint16_t count = 0;
 
-    // Copies the string that starts at data (at most available bytes can be
-    // read) up to and including its 0xFF, at most Capacity bytes. Does
-    // nothing when romLoaded is false.
-    void showBytes(const uint8_t* data, size_t available, bool romLoaded);
+    // Copies the string at the start of string up to and including its
+    // 0xFF, at most Capacity bytes; past the view's end the bytes read 0xFF.
+    void showBytes(std::span<const uint8_t> string);
 
-    // Sets HexColumns to 16 and HexRows from the client height and line
+    // Sets columns to 16 and rows from the client height and line
     // height, as every drawing does.
     void layout(int clientHeight, int lineHeight);
 
-    // The arrow keys (each sets HexColumns to 16 first).
+    // The arrow keys (each sets columns to 16 first).
     void left();
     void up();
     void right();
     void down();
 
-    // Index in HexBytes of the byte under the cursor. The grid may scroll so
+    // Index in bytes of the byte under the cursor. The grid may scroll so
     // far that the cursor lies past the 4096 bytes; byteAt reads 0 there.
     int cursorIndex() const;
-    // The byte at index of the grid: HexBytes inside it, 0 outside.
+    // The byte at index of the grid: bytes inside it, 0 outside.
     uint8_t byteAt(int index) const;
     // The 16 x 16 picture (1 set, 0 clear, row after row) of the game-font
     // glyph that the byte under the cursor selects.
-    std::array<uint8_t, 256> cursorGlyph() const;
+    std::array<uint8_t, 256> cursorGlyph(std::span<const uint8_t> gameFont = render::GameFont) const;
     // "Hex Data - $" and the address of the byte under the cursor.
     std::string caption(const EditorState& state) const;
 };
 
-}  // namespace scrivel
+}  // namespace scrivel::editor

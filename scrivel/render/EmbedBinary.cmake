@@ -9,9 +9,9 @@ string(REGEX REPLACE "((0x[0-9a-f][0-9a-f],){32})" "\\1\n    " body "${body}")
 file(WRITE "${OUTPUT}.tmp"
 "// Generated from ${INPUT} at build time; do not edit.\n"
 "#include \"${HEADER}\"\n\n"
-"namespace scrivel {\n\n"
+"namespace scrivel::render {\n\n"
 "extern const std::array<uint8_t, ${size}> ${SYMBOL};\n"
 "const std::array<uint8_t, ${size}> ${SYMBOL} = {{\n    ${body}\n}};\n\n"
-"}  // namespace scrivel\n")
+"}  // namespace scrivel::render\n")
 file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
 file(REMOVE "${OUTPUT}.tmp")

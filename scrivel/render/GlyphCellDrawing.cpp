@@ -2,7 +2,7 @@
 
 #include "Palette.h"
 
-namespace scrivel {
+namespace scrivel::render {
 namespace {
 
 // One cell row at px, its shadows going to px[columns] and below[1 ...].
@@ -59,4 +59,4 @@ void drawGlyphCellPixelByPixel(std::span<uint16_t> screen, size_t origin, size_t
     }
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::render

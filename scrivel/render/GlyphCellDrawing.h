@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <span>
 
-namespace scrivel {
+namespace scrivel::render {
 
 // Draws the cell (rows x columns bytes, non-zero set) with its top-left
 // pixel at screen[origin], screen rows width pixels apart. Pixels past the
@@ -20,4 +20,4 @@ void drawGlyphCell(std::span<uint16_t> screen, size_t origin, size_t width, cons
 void drawGlyphCellPixelByPixel(std::span<uint16_t> screen, size_t origin, size_t width, const uint8_t* cell,
                                int rows, int columns, uint16_t colour);
 
-}  // namespace scrivel
+}  // namespace scrivel::render

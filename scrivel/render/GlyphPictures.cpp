@@ -6,20 +6,20 @@
 #include <algorithm>
 #include <cstring>
 
-namespace scrivel {
+namespace scrivel::render {
 namespace {
 
-const uint8_t* halfTile(unsigned index)
+const uint8_t* halfTile(std::span<const uint8_t> font, unsigned index)
 {
-    return index < GameFontHalfTiles ? GameFont.data() + index * 16u : nullptr;
+    return index < font.size() / 16u ? font.data() + index * 16u : nullptr;
 }
 
-// The eight pixels of every byte, as ExpandBits over 8 bits gives them.
+// The eight pixels of every byte, as expandBits over 8 bits gives them.
 struct ByteExpansions {
     std::array<std::array<uint8_t, 8>, 256> pixels{};
     ByteExpansions()
     {
-        for (int b = 0; b < 256; ++b) ExpandBits(pixels[static_cast<size_t>(b)].data(), b, 8);
+        for (int b = 0; b < 256; ++b) expandBits(pixels[static_cast<size_t>(b)].data(), b, 8);
     }
 };
 
@@ -36,20 +36,20 @@ void expandRow(uint8_t* dest, uint8_t bits)
 
 }  // namespace
 
-GlyphPicture gameHalfTilePicture(unsigned index)
+GlyphPicture gameHalfTilePicture(unsigned index, std::span<const uint8_t> gameFont)
 {
     GlyphPicture picture{};
-    if (const uint8_t* tile = halfTile(index))
+    if (const uint8_t* tile = halfTile(gameFont, index))
         for (int r = 0; r < 16; ++r) expandRow(picture.data() + r * 16, tile[r]);
     return picture;
 }
 
-GlyphPicture gameWideGlyphPicture(unsigned index)
+GlyphPicture gameWideGlyphPicture(unsigned index, std::span<const uint8_t> gameFont)
 {
     GlyphPicture picture{};
-    const uint8_t* left = halfTile(2u * index);
-    const uint8_t* right = halfTile(2u * index + 1u);
-    // Each row is ExpandBits over 16 bits of (left byte x 256 + right byte).
+    const uint8_t* left = halfTile(gameFont, 2u * index);
+    const uint8_t* right = halfTile(gameFont, 2u * index + 1u);
+    // Each row is expandBits over 16 bits of (left byte x 256 + right byte).
     for (int r = 0; r < 16; ++r) {
         expandRow(picture.data() + r * 16, left ? left[r] : 0);
         expandRow(picture.data() + r * 16 + 8, right ? right[r] : 0);
@@ -57,11 +57,11 @@ GlyphPicture gameWideGlyphPicture(unsigned index)
     return picture;
 }
 
-GlyphPicture previewGlyphPicture(unsigned number)
+GlyphPicture previewGlyphPicture(unsigned number, std::span<const uint8_t> previewFont)
 {
     GlyphPicture picture{};
-    if (number >= PreviewFontGlyphs) return picture;
-    const uint8_t* glyph = PreviewFont.data() + number * 256u;
+    if (number >= previewFont.size() / 256u) return picture;
+    const uint8_t* glyph = previewFont.data() + number * 256u;
     // Quarters in storage order: top-left, bottom-left, top-right, bottom-right.
     for (int quarter = 0; quarter < 4; ++quarter) {
         int top = (quarter & 1) * 8;
@@ -72,13 +72,13 @@ GlyphPicture previewGlyphPicture(unsigned number)
     return picture;
 }
 
-GlyphPicture labelGlyphPicture(unsigned number)
+GlyphPicture labelGlyphPicture(unsigned number, std::span<const uint8_t> labelFont)
 {
     GlyphPicture picture{};
-    if (number >= LabelFontGlyphs) return picture;
-    const uint8_t* glyph = LabelFont.data() + number * 64u;
+    if (number >= labelFont.size() / 64u) return picture;
+    const uint8_t* glyph = labelFont.data() + number * 64u;
     for (int r = 0; r < 8; ++r) std::copy_n(glyph + r * 8, 8, picture.data() + r * 16);
     return picture;
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::render

@@ -4,18 +4,21 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
-namespace scrivel {
+#include "Fonts.h"
+
+namespace scrivel::render {
 
 using GlyphPicture = std::array<uint8_t, 256>;
 
-// Half tile halfTile of GameFont in columns 0-7; columns 8-15 clear.
-GlyphPicture gameHalfTilePicture(unsigned halfTile);
+// Half tile halfTile of the game font in columns 0-7; columns 8-15 clear.
+GlyphPicture gameHalfTilePicture(unsigned halfTile, std::span<const uint8_t> gameFont = GameFont);
 // Half tiles 2 * index (left) and 2 * index + 1 (right) side by side.
-GlyphPicture gameWideGlyphPicture(unsigned index);
-// Glyph number of PreviewFont, its four quarters put together.
-GlyphPicture previewGlyphPicture(unsigned number);
-// Glyph number of LabelFont (8 x 8) in the top-left corner.
-GlyphPicture labelGlyphPicture(unsigned number);
+GlyphPicture gameWideGlyphPicture(unsigned index, std::span<const uint8_t> gameFont = GameFont);
+// Glyph number of the preview font, its four quarters put together.
+GlyphPicture previewGlyphPicture(unsigned number, std::span<const uint8_t> previewFont = PreviewFont);
+// Glyph number of the label font (8 x 8) in the top-left corner.
+GlyphPicture labelGlyphPicture(unsigned number, std::span<const uint8_t> labelFont = LabelFont);
 
-}  // namespace scrivel
+}  // namespace scrivel::render

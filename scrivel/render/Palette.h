@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-namespace scrivel {
+namespace scrivel::render {
 
 // 0-15: the sixteen text-mode colours; 16-31: a gray ramp from black to white.
 inline constexpr std::array<uint16_t, 32> Palette = {
@@ -26,4 +26,4 @@ inline constexpr uint8_t PlainCodeColourIndex = 10;
 inline constexpr uint8_t OperandCodeColourIndex = 11;
 inline constexpr uint8_t KeyPromptColourIndex = 14;
 
-}  // namespace scrivel
+}  // namespace scrivel::render

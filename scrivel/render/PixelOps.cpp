@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace scrivel {
+namespace scrivel::render {
 namespace {
 
 // Eight pixels in one vector register.
@@ -11,7 +11,7 @@ typedef uint16_t Pixels8 __attribute__((vector_size(16)));
 
 }  // namespace
 
-void ExpandBits(uint8_t* dest, int value, uint8_t count)
+void expandBits(uint8_t* dest, int value, uint8_t count)
 {
     const auto bits = static_cast<uint32_t>(value);
     for (unsigned k = 0; k < count; ++k) {
@@ -20,7 +20,7 @@ void ExpandBits(uint8_t* dest, int value, uint8_t count)
     }
 }
 
-void FillPixels(uint16_t* dest, uint16_t value, size_t count)
+void fillPixels(uint16_t* dest, uint16_t value, size_t count)
 {
     // Clearing the screen is the common case: a byte fill does it fastest.
     if ((value & 0xFF) == (value >> 8))
@@ -29,7 +29,7 @@ void FillPixels(uint16_t* dest, uint16_t value, size_t count)
         std::fill_n(dest, count, value);
 }
 
-void CopyPixels(uint16_t* dest, const uint16_t* src, size_t count, bool onlyEmpty)
+void copyPixels(uint16_t* dest, const uint16_t* src, size_t count, bool onlyEmpty)
 {
     if (!onlyEmpty) {
         std::copy_n(src, count, dest);
@@ -49,7 +49,7 @@ void CopyPixels(uint16_t* dest, const uint16_t* src, size_t count, bool onlyEmpt
         if (dest[i] == 0) dest[i] = src[i];
 }
 
-void ReplacePixels(uint16_t* dest, uint16_t from, uint16_t to, size_t count)
+void replacePixels(uint16_t* dest, uint16_t from, uint16_t to, size_t count)
 {
     size_t i = 0;
     for (; i + 8 <= count; i += 8) {
@@ -63,10 +63,10 @@ void ReplacePixels(uint16_t* dest, uint16_t from, uint16_t to, size_t count)
         if (dest[i] == from) dest[i] = to;
 }
 
-void BlitRect(uint16_t* dest, const uint16_t* src, uint8_t rows, uint8_t columns, size_t stride, bool onlyEmpty)
+void blitRect(uint16_t* dest, const uint16_t* src, uint8_t rows, uint8_t columns, size_t stride, bool onlyEmpty)
 {
     for (size_t i = 0; i < rows; ++i)
-        CopyPixels(dest + i * stride, src + i * columns, columns, onlyEmpty);
+        copyPixels(dest + i * stride, src + i * columns, columns, onlyEmpty);
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::render

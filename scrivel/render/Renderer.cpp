@@ -4,15 +4,16 @@
 #include "GlyphPictures.h"
 #include "Palette.h"
 #include "PixelOps.h"
-#include "Screen.h"
 #include "WindowFrame.h"
-#include "rom/Pointers.h"
+#include "rom/ByteCode.h"
+#include "rom/ByteStream.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
-#include <span>
+#include <memory>
 
-namespace scrivel {
+namespace scrivel::render {
 namespace {
 
 constexpr uint16_t PenStart = 16;
@@ -23,202 +24,245 @@ constexpr size_t WindowOrigin = 8;
 constexpr int LabelCellSide = 8;
 constexpr int MaxCellSide = 16;
 
-constexpr uint8_t EndOfString = 0xFF;
-constexpr uint8_t LineBreak = 0xFD;
-constexpr uint8_t KeyPrompt = 0xFE;
-constexpr uint8_t OperandCode = 0xFC;
-
-// What the hex window is shown for a string that starts outside the image.
-constexpr uint8_t EmptyString[1] = {EndOfString};
-
-void storeFormatDefaults(FontFormat& f)
-{
-    f.LineWidth = 144;
-    f.CellHeight = 16;
-    f.CellWidth = 16;
-    f.Fourth = 1;
-    f.WideAdvance = 16;
-    f.Sixth = 0;
-    f.Seventh = 1;
-    f.Eighth = 2;
-    f.Ninth = 3;
-}
-
-// The bytes of the image from offset on; empty when offset lies outside it.
-ByteStream romStream(const EditorState& s, int64_t offset)
-{
-    if (offset < 0 || static_cast<uint64_t>(offset) >= s.RomImage.size()) return {};
-    const auto start = static_cast<size_t>(offset);
-    return {s.RomImage.data() + start, s.RomImage.size() - start, 0};
-}
-
-void lineBreak(EditorState& s, int cellHeight)
-{
-    s.PenY = static_cast<uint16_t>(s.PenY + cellHeight);
-    s.PenX = LineStartColumn;
-    s.FrameRows = static_cast<uint16_t>(s.FrameRows + FrameRowsPerLine);
-}
-
-// Draws GlyphCell (rows x columns) at the pen with its drop shadow. Returns
-// the rightmost set column of the glyph (0 for a blank one).
-int drawCell(EditorState& s, int rows, int columns)
-{
-    if (s.ScreenHeight > 0) s.PenY = static_cast<uint16_t>(s.PenY % s.ScreenHeight);
-    const uint8_t* cell = s.GlyphCell.data();
-    int rightmost = 0;
-    for (int m = 0; m < rows; ++m)
-        for (int n = columns - 1; n > rightmost; --n)
-            if (cell[m * columns + n] != 0) rightmost = n;
-
-    if (screenReady(s)) {
-        const auto width = static_cast<size_t>(s.ScreenWidth);
-        drawGlyphCell(s.ScreenBuffer, static_cast<size_t>(s.PenY) * width + s.PenX, width, cell, rows, columns,
-                      Palette[s.TextColour & 31u]);
+// One render: the pen, the colour, the stream being read and what has been
+// drawn so far. Labels of control codes are drawn by a nested run over the
+// label's own bytes with the same pen.
+class TextPainter {
+public:
+    TextPainter(const RenderInput& input, RenderResult& result)
+        : in_(input), options_(input.options), picture_(result.picture), layout_(result.layout)
+    {
     }
-    return rightmost;
-}
 
-// Selects, draws and advances past one glyph: number is the byte of a
-// one-byte glyph or the index of a two-byte one.
-void drawGlyph(EditorState& s, int cellHeight, int cellWidth, unsigned number, bool twoByte)
-{
-    const FontFormat& f = s.Format;
-    const bool gameCell = cellHeight == f.CellHeight && cellWidth == f.CellWidth;
-    GlyphPicture picture;
-    if (gameCell && !s.Checks.DTT)
-        picture = twoByte ? gameWideGlyphPicture(number) : gameHalfTilePicture(number);
-    else if (gameCell)
-        picture = previewGlyphPicture(twoByte ? 2u * number : number);
-    else
-        picture = labelGlyphPicture(number & 0xFFu);
+    void run()
+    {
+        // Cleared, not replaced: a caller that renders again keeps the memory.
+        layout_.glyphs.clear();
+        layout_.lines.clear();
+        layout_.wraps.clear();
+        layout_.lines.push_back(LineLayout{PenStart, 0, 0, 0, 0, LineEnd::EndOfText});
+        if (options_.drawPicture)
+            picture_.reset(options_.screenWidth, options_.screenHeight);
+        else
+            picture_.reset(0, 0);
 
-    // Cells other than 16 x 16 take the picture's top-left part.
-    const int rows = std::clamp(cellHeight, 0, MaxCellSide);
-    const int columns = std::clamp(cellWidth, 0, MaxCellSide);
-    for (int m = 0; m < rows; ++m)
-        std::copy_n(picture.data() + m * MaxCellSide, columns, s.GlyphCell.data() + m * columns);
+        textColour_ = TextColourIndex;
+        penX_ = PenStart;
+        penY_ = PenStart;
+        frameRows_ = InitialFrameRows;
+        const auto frameColumns = static_cast<uint16_t>(in_.format.lineWidth / 8);
 
-    const int rightmost = drawCell(s, rows, columns);
+        stream_ = rom::ByteStream(in_.bytes);
+        drawText(false, options_.cellHeight, options_.cellWidth);
+        layout_.bytesRead = stream_.pos;
 
-    int advance;
-    if (s.Checks.UseVWFRoutine1 || (cellHeight == LabelCellSide && cellWidth == LabelCellSide))
-        advance = (rightmost == 0 ? 4 : rightmost) + 2;
-    else if (!twoByte)
-        advance = 8;
-    else
-        advance = cellWidth == f.CellWidth ? f.WideAdvance : 5;
-    s.PenX = static_cast<uint16_t>(s.PenX + advance);
-
-    if (s.PenX >= f.LineWidth) {
-        s.PenX = LineStartColumn;
-        s.PenY = static_cast<uint16_t>(s.PenY + (cellHeight == LabelCellSide ? 16 : cellHeight));
-        s.FrameRows = static_cast<uint16_t>(s.FrameRows + FrameRowsPerLine);
+        frameRows_ = static_cast<uint16_t>(std::min<int>(frameRows_, std::max(options_.screenHeight, 0) / 8));
+        if (picture_.ready()) {
+            // The map is only the window's outline; it lives on the heap for
+            // the moment it takes to draw.
+            auto map = std::make_unique<FrameMap>();
+            buildFrameMap(*map, frameRows_, frameColumns);
+            const auto width = static_cast<size_t>(picture_.width);
+            drawWindowFrame(picture_.pixels, WindowOrigin * width + WindowOrigin, *map, width, true,
+                            in_.fonts.windowTiles);
+        }
+        layout_.penX = penX_;
+        layout_.penY = penY_;
+        layout_.frameRows = frameRows_;
+        layout_.frameColumns = frameColumns;
+        // As buildFrameMap cuts them.
+        layout_.frameMapRows = std::min<uint16_t>(frameRows_, FrameMapSide);
+        layout_.frameMapColumns = std::min<uint16_t>(frameColumns, FrameMapSide);
     }
-}
 
-// Draws a label text (visible characters and their trailing codes) in the
-// given colour by a nested render; the caller's colour and stream survive.
-void drawLabel(EditorState& s, RenderTargets& targets, const char* visible, std::span<const uint8_t> codes, uint8_t colour)
-{
-    std::array<uint8_t, 256> text{};
-    size_t length = 0;
-    for (const char* c = visible; *c != '\0' && length < text.size(); ++c) text[length++] = static_cast<uint8_t>(*c);
-    for (uint8_t code : codes)
-        if (length < text.size()) text[length++] = code;
-
-    const uint8_t savedColour = s.TextColour;
-    const ByteStream savedStream = s.StreamPos;
-    s.TextColour = colour;
-    s.StreamPos = {text.data(), length, 0};
-    RenderText(s, targets, true, LabelCellSide, LabelCellSide);
-    s.TextColour = savedColour;
-    s.StreamPos = savedStream;
-}
-
-void startTopLevel(EditorState& s, RenderTargets& targets)
-{
-    s.TextColour = TextColourIndex;
-    s.PenY = PenStart;
-    s.PenX = PenStart;
-    s.GlyphCell.fill(0);
-
-    targets.screen.clearBitmap();
-
-    if (s.Checks.DTT)
-        s.StreamPos = {s.PreviewBytes.data(), s.PreviewBytes.size(), 0};
-    else
-        s.StreamPos = romStream(s, lookupCurrentString(s));
-
-    s.FrameColumns = static_cast<uint16_t>(s.Format.LineWidth / 8);
-
-    if (s.StreamPos.size > 0)
-        targets.hex.showBytes(s.StreamPos.data, s.StreamPos.size, s.romLoaded);
-    else
-        targets.hex.showBytes(EmptyString, sizeof EmptyString, s.romLoaded);
-    targets.hexView.bytesChanged();
-
-    s.FrameRows = InitialFrameRows;
-    s.FrameMap.tiles.fill(0);
-
-    if (screenReady(s))
-        FillPixels(s.ScreenBuffer.data(), 0, static_cast<size_t>(s.ScreenWidth) * static_cast<size_t>(s.ScreenHeight));
-}
-
-void finishTopLevel(EditorState& s, RenderTargets& targets)
-{
-    s.FrameRows = static_cast<uint16_t>(std::min<int>(s.FrameRows, std::max(s.ScreenHeight, 0) / 8));
-    BuildFrameMap(s.FrameMap, s.FrameRows, s.FrameColumns);
-    if (screenReady(s)) {
-        const auto width = static_cast<size_t>(s.ScreenWidth);
-        DrawWindowFrame(s.ScreenBuffer, WindowOrigin * width + WindowOrigin, s.FrameMap, width, true);
+private:
+    // Reads the stream until its end: a top-level text ends the render, a
+    // nested one (a label) returns to the text that drew it.
+    void drawText(bool nested, int cellHeight, int cellWidth)
+    {
+        const bool hideCodes = options_.hideCodes;
+        for (;;) {
+            const size_t at = stream_.pos;
+            if (!nested) codeOffset_ = at;
+            const uint8_t b = stream_.next();
+            if (rom::isPlainCode(b)) {
+                if (hideCodes) continue;
+                char visible[16];
+                std::snprintf(visible, sizeof visible, "[$%02X]", b);
+                drawLabel(visible, std::span(&rom::EndOfString, 1), PlainCodeColourIndex, stream_.pos);
+            } else if (rom::isTwoByteLead(b)) {
+                const uint8_t second = stream_.next();
+                drawGlyph(cellHeight, cellWidth, ((b & 0x0Fu) << 8) | second, true, nested ? codeOffset_ : at);
+            } else if (b == rom::OperandCode) {
+                if (!hideCodes) {
+                    char visible[16];
+                    std::snprintf(visible, sizeof visible, "[$FC%02X%02X]", stream_.peek(0), stream_.peek(1));
+                    drawLabel(visible, std::span(&rom::EndOfString, 1), OperandCodeColourIndex, stream_.pos + 2);
+                }
+                stream_.skip(2);
+            } else if (b == rom::LineBreak) {
+                lineBreak(cellHeight, nextTextByte());
+            } else if (b == rom::KeyPrompt) {
+                if (hideCodes) continue;
+                static constexpr uint8_t keyCodes[] = {rom::LineBreak, rom::LineBreak, rom::EndOfString};
+                drawLabel("[KEY]>", keyCodes, KeyPromptColourIndex, stream_.pos);
+            } else if (b == rom::EndOfString) {
+                return;
+            } else {
+                drawGlyph(cellHeight, cellWidth, b, false, nested ? codeOffset_ : at);
+            }
+        }
     }
-    ShowScreen(s, targets.screen);
-    readCurrentPointer(s);
-}
+
+    // The input offset of the text's next byte: inside a label, the byte
+    // after the code the label shows.
+    size_t nextTextByte() const { return label_ ? labelResume_ : stream_.pos; }
+
+    // Ends the current line and starts the next at byteOffset.
+    void newLine(LineEnd end, size_t byteOffset)
+    {
+        layout_.lines.back().end = end;
+        layout_.lines.push_back(LineLayout{penY_, 0, layout_.glyphs.size(), 0, byteOffset, LineEnd::EndOfText});
+    }
+
+    void lineBreak(int cellHeight, size_t nextByte)
+    {
+        penY_ = static_cast<uint16_t>(penY_ + cellHeight);
+        penX_ = LineStartColumn;
+        frameRows_ = static_cast<uint16_t>(frameRows_ + FrameRowsPerLine);
+        newLine(LineEnd::LineBreak, nextByte);
+    }
+
+    // Draws cell_ (rows x columns) at the pen with its drop shadow. Returns
+    // the rightmost set column of the glyph (0 for a blank one).
+    int drawCell(int rows, int columns)
+    {
+        if (options_.screenHeight > 0) penY_ = static_cast<uint16_t>(penY_ % options_.screenHeight);
+        const uint8_t* cell = cell_.data();
+        int rightmost = 0;
+        for (int m = 0; m < rows; ++m)
+            for (int n = columns - 1; n > rightmost; --n)
+                if (cell[m * columns + n] != 0) rightmost = n;
+
+        if (picture_.ready()) {
+            const auto width = static_cast<size_t>(picture_.width);
+            drawGlyphCell(picture_.pixels, static_cast<size_t>(penY_) * width + penX_, width, cell, rows, columns,
+                          Palette[textColour_ & 31u]);
+        }
+        return rightmost;
+    }
+
+    GlyphPicture pictureOf(int cellHeight, int cellWidth, unsigned number, bool twoByte) const
+    {
+        const rom::FontFormat& f = in_.format;
+        const Fonts& fonts = in_.fonts;
+        const bool gameCell = cellHeight == f.cellHeight && cellWidth == f.cellWidth;
+        if (gameCell && !options_.preview)
+            return twoByte ? gameWideGlyphPicture(number, fonts.game) : gameHalfTilePicture(number, fonts.game);
+        if (gameCell) return previewGlyphPicture(twoByte ? 2u * number : number, fonts.preview);
+        return labelGlyphPicture(number & 0xFFu, fonts.label);
+    }
+
+    // Selects, draws and advances past one glyph: number is the byte of a
+    // one-byte glyph or the index of a two-byte one.
+    void drawGlyph(int cellHeight, int cellWidth, unsigned number, bool twoByte, size_t byteOffset)
+    {
+        const rom::FontFormat& f = in_.format;
+        const GlyphPicture picture = pictureOf(cellHeight, cellWidth, number, twoByte);
+
+        // Cells other than 16 x 16 take the picture's top-left part.
+        const int rows = std::clamp(cellHeight, 0, MaxCellSide);
+        const int columns = std::clamp(cellWidth, 0, MaxCellSide);
+        for (int m = 0; m < rows; ++m)
+            std::copy_n(picture.data() + m * MaxCellSide, columns, cell_.data() + m * columns);
+
+        const int rightmost = drawCell(rows, columns);
+
+        int advance;
+        if (options_.variableWidth || (cellHeight == LabelCellSide && cellWidth == LabelCellSide))
+            advance = (rightmost == 0 ? 4 : rightmost) + 2;
+        else if (!twoByte)
+            advance = 8;
+        else
+            advance = cellWidth == f.cellWidth ? f.wideAdvance : 5;
+
+        GlyphPlacement placed;
+        placed.x = penX_;
+        placed.y = penY_;
+        placed.advance = advance;
+        placed.line = static_cast<int>(layout_.lines.size()) - 1;
+        placed.byteOffset = byteOffset;
+        placed.number = number;
+        placed.kind = label_ ? GlyphKind::Label : twoByte ? GlyphKind::TwoByte : GlyphKind::OneByte;
+        layout_.glyphs.push_back(placed);
+
+        penX_ = static_cast<uint16_t>(penX_ + advance);
+        LineLayout& line = layout_.lines.back();
+        ++line.glyphCount;
+        line.width = penX_ - LineStartColumn;
+
+        if (penX_ >= f.lineWidth) {
+            penX_ = LineStartColumn;
+            penY_ = static_cast<uint16_t>(penY_ + (cellHeight == LabelCellSide ? 16 : cellHeight));
+            frameRows_ = static_cast<uint16_t>(frameRows_ + FrameRowsPerLine);
+            const size_t next = nextTextByte();
+            layout_.wraps.push_back(WrapPoint{placed.line, layout_.glyphs.size() - 1, next});
+            newLine(LineEnd::Wrap, next);
+        }
+    }
+
+    // Draws a label text (visible characters and their trailing codes) in the
+    // given colour by a nested run; the caller's colour and stream survive.
+    // resumeAt: where the text goes on after the code.
+    void drawLabel(const char* visible, std::span<const uint8_t> codes, uint8_t colour, size_t resumeAt)
+    {
+        std::array<uint8_t, 256> text{};
+        size_t length = 0;
+        for (const char* c = visible; *c != '\0' && length < text.size(); ++c)
+            text[length++] = static_cast<uint8_t>(*c);
+        for (uint8_t code : codes)
+            if (length < text.size()) text[length++] = code;
+
+        const uint8_t savedColour = textColour_;
+        const rom::ByteStream savedStream = stream_;
+        textColour_ = colour;
+        stream_ = rom::ByteStream(std::span<const uint8_t>(text.data(), length));
+        label_ = true;
+        labelResume_ = resumeAt;
+        drawText(true, LabelCellSide, LabelCellSide);
+        label_ = false;
+        textColour_ = savedColour;
+        stream_ = savedStream;
+    }
+
+    const RenderInput& in_;
+    const RenderOptions& options_;
+    Picture& picture_;
+    Layout& layout_;
+
+    rom::ByteStream stream_;
+    uint16_t penX_ = 0;
+    uint16_t penY_ = 0;
+    uint8_t textColour_ = 0;
+    uint16_t frameRows_ = 0;
+    std::array<uint8_t, 256> cell_{};
+    bool label_ = false;
+    size_t codeOffset_ = 0;   // where the byte being drawn (or whose label is drawn) starts
+    size_t labelResume_ = 0;  // see nextTextByte
+};
 
 }  // namespace
 
-void RenderText(EditorState& s, RenderTargets& targets, bool nested, int cellHeight, int cellWidth)
+void renderText(const RenderInput& input, RenderResult& result)
 {
-    if (!s.romLoaded) return;
-    if (s.Format.LineWidth == 0) {
-        storeFormatDefaults(s.Format);
-        return;
-    }
-    if (!nested) startTopLevel(s, targets);
-
-    const bool hideCodes = s.Checks.HideCodes;
-    for (;;) {
-        const uint8_t b = s.StreamPos.next();
-        if (b >= 0xF7 && b <= 0xFB) {
-            if (hideCodes) continue;
-            char visible[16];
-            std::snprintf(visible, sizeof visible, "[$%02X]", b);
-            drawLabel(s, targets, visible, std::span(&EndOfString, 1), PlainCodeColourIndex);
-        } else if (b >= 0xF0 && b <= 0xF6) {
-            const uint8_t second = s.StreamPos.next();
-            drawGlyph(s, cellHeight, cellWidth, ((b & 0x0Fu) << 8) | second, true);
-        } else if (b == OperandCode) {
-            if (!hideCodes) {
-                char visible[16];
-                std::snprintf(visible, sizeof visible, "[$FC%02X%02X]", s.StreamPos.peek(0), s.StreamPos.peek(1));
-                drawLabel(s, targets, visible, std::span(&EndOfString, 1), OperandCodeColourIndex);
-            }
-            s.StreamPos.pos += 2;
-        } else if (b == LineBreak) {
-            lineBreak(s, cellHeight);
-        } else if (b == KeyPrompt) {
-            if (hideCodes) continue;
-            static constexpr uint8_t keyCodes[] = {LineBreak, LineBreak, EndOfString};
-            drawLabel(s, targets, "[KEY]>", keyCodes, KeyPromptColourIndex);
-        } else if (b == EndOfString) {
-            if (nested) return;
-            break;
-        } else {
-            drawGlyph(s, cellHeight, cellWidth, b, false);
-        }
-    }
-    finishTopLevel(s, targets);
+    TextPainter(input, result).run();
 }
 
-}  // namespace scrivel
+RenderResult renderText(const RenderInput& input)
+{
+    RenderResult result;
+    renderText(input, result);
+    return result;
+}
+
+}  // namespace scrivel::render

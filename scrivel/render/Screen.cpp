@@ -1,39 +1,22 @@
 #include "Screen.h"
 
-#include <new>
-#include <stdexcept>
+namespace scrivel::render {
 
-namespace scrivel {
-
-bool setupScreen(EditorState& s, int width, int height)
+void Picture::reset(int w, int h)
 {
-    s.ScreenBuffer.clear();
-    s.ScreenBuffer.shrink_to_fit();
-    s.ScreenWidth = 0;
-    s.ScreenHeight = 0;
-    if (width <= 0 || height <= 0) return false;
-    try {
-        s.ScreenBuffer.assign(2 * static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-    } catch (const std::bad_alloc&) {
-        return false;
-    } catch (const std::length_error&) {
-        return false;
+    width = height = 0;
+    if (w <= 0 || h <= 0) {
+        pixels.clear();
+        return;
     }
-    s.ScreenWidth = width;
-    s.ScreenHeight = height;
-    return true;
+    pixels.assign(2 * static_cast<size_t>(w) * static_cast<size_t>(h), 0);
+    width = w;
+    height = h;
 }
 
-bool screenReady(const EditorState& s)
+bool Picture::ready() const
 {
-    return s.ScreenWidth > 0 && s.ScreenHeight > 0 &&
-           s.ScreenBuffer.size() >= 2 * static_cast<size_t>(s.ScreenWidth) * static_cast<size_t>(s.ScreenHeight);
+    return width > 0 && height > 0 && pixels.size() >= 2 * visibleCount();
 }
 
-void ShowScreen(const EditorState& s, ScreenView& screen)
-{
-    if (!screenReady(s)) return;
-    screen.present(s.ScreenBuffer.data(), s.ScreenWidth, s.ScreenHeight);
-}
-
-}  // namespace scrivel
+}  // namespace scrivel::render

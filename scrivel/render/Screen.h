@@ -1,22 +1,33 @@
 #pragma once
-// The emulated screen: ScreenBuffer holds width x height visible pixels
+// The emulated screen: the one place its size is set, and the picture a
+// render draws into.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace scrivel::render {
+
+// The game's screen as the editor shows it, in pixels.
+inline constexpr int ScreenWidth = 320;
+inline constexpr int ScreenHeight = 369;
+
+// A screen picture, RGB565: width x height visible pixels, row after row,
 // followed by as many spare ones, into which drawing past the bottom row
 // lands unseen.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint16_t> pixels;
 
-#include "editor/EditorState.h"
-#include "editor/EditorView.h"
+    // Sizes the picture for a screen of width x height and clears it; a
+    // picture that held pixels before keeps its memory. A size that is not
+    // positive leaves the picture empty. Throws std::bad_alloc (or
+    // std::length_error) when the memory cannot be had.
+    void reset(int width, int height);
+    // True once reset has given it pixels.
+    bool ready() const;
+    size_t visibleCount() const { return static_cast<size_t>(width) * static_cast<size_t>(height); }
+};
 
-namespace scrivel {
-
-// Sizes ScreenBuffer for a screen of width x height (twice that many
-// pixels) and clears it. Returns false, leaving no buffer, when the memory
-// cannot be had or a size is not positive.
-bool setupScreen(EditorState& s, int width, int height);
-
-// True once setupScreen has given ScreenBuffer its pixels.
-bool screenReady(const EditorState& s);
-
-// Hands the visible width x height pixels to the screen view.
-void ShowScreen(const EditorState& s, ScreenView& screen);
-
-}  // namespace scrivel
+}  // namespace scrivel::render

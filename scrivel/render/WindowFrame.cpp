@@ -6,10 +6,10 @@
 
 #include <algorithm>
 
-namespace scrivel {
+namespace scrivel::render {
 namespace {
 
-void setTile(FrameMapRecord& map, int row, int column, uint8_t tile)
+void setTile(FrameMap& map, int row, int column, uint8_t tile)
 {
     map.tiles[static_cast<size_t>(row * FrameMapSide + column)] = tile;
 }
@@ -18,20 +18,20 @@ void setTile(FrameMapRecord& map, int row, int column, uint8_t tile)
 void drawTile(std::span<uint16_t> screen, size_t at, const WindowTile& tile, size_t stride, bool onlyEmpty)
 {
     if (at + 7 * stride + 8 <= screen.size()) {
-        BlitRect(screen.data() + at, tile.data(), 8, 8, stride, onlyEmpty);
+        blitRect(screen.data() + at, tile.data(), 8, 8, stride, onlyEmpty);
         return;
     }
     for (size_t r = 0; r < 8; ++r) {
         size_t rowStart = at + r * stride;
         if (rowStart >= screen.size()) return;
         size_t count = std::min<size_t>(8, screen.size() - rowStart);
-        CopyPixels(screen.data() + rowStart, tile.data() + r * 8, count, onlyEmpty);
+        copyPixels(screen.data() + rowStart, tile.data() + r * 8, count, onlyEmpty);
     }
 }
 
 }  // namespace
 
-void BuildFrameMap(FrameMapRecord& map, uint16_t rows, uint16_t columns)
+void buildFrameMap(FrameMap& map, uint16_t rows, uint16_t columns)
 {
     const int r = std::min<int>(rows, FrameMapSide);
     const int c = std::min<int>(columns, FrameMapSide);
@@ -52,7 +52,8 @@ void BuildFrameMap(FrameMapRecord& map, uint16_t rows, uint16_t columns)
     setTile(map, r - 1, c - 1, 8);
 }
 
-void DrawWindowFrame(std::span<uint16_t> screen, size_t position, FrameMapRecord& map, size_t stride, bool onlyEmpty)
+void drawWindowFrame(std::span<uint16_t> screen, size_t position, FrameMap& map, size_t stride, bool onlyEmpty,
+                     std::span<const WindowTile> tiles)
 {
     const int rows = std::min<int>(map.rows, FrameMapSide);
     const int columns = std::min<int>(map.columns, FrameMapSide);
@@ -62,8 +63,8 @@ void DrawWindowFrame(std::span<uint16_t> screen, size_t position, FrameMapRecord
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             unsigned t = map.tiles[static_cast<size_t>(r * FrameMapSide + c)] & 0x0Fu;
-            if (t < WindowTiles.size())
-                drawTile(screen, position + map.drawRow * stride + map.drawColumn, WindowTiles[t], stride, onlyEmpty);
+            if (t < tiles.size())
+                drawTile(screen, position + map.drawRow * stride + map.drawColumn, tiles[t], stride, onlyEmpty);
             map.drawColumn = static_cast<uint16_t>(map.drawColumn + 8);
         }
         map.drawRow = static_cast<uint16_t>(map.drawRow + 8);
@@ -81,7 +82,7 @@ void DrawWindowFrame(std::span<uint16_t> screen, size_t position, FrameMapRecord
         size_t rowStart = position + y * stride;
         if (rowStart >= screen.size()) break;
         size_t count = std::min(width, screen.size() - rowStart);
-        ReplacePixels(screen.data() + rowStart, GradientPlaceholder, level, count);
+        replacePixels(screen.data() + rowStart, GradientPlaceholder, level, count);
         counter = static_cast<uint16_t>(counter - 1);
         if (counter == 0) {
             counter = step;
@@ -90,4 +91,4 @@ void DrawWindowFrame(std::span<uint16_t> screen, size_t position, FrameMapRecord
     }
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::render

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-namespace scrivel {
+namespace scrivel::render {
 namespace {
 
 // G mid gray, L light gray, K black, P the gradient placeholder.
@@ -52,4 +52,4 @@ const std::array<WindowTile, WindowTileCount> WindowTiles = {
     tile(Right), tile(BottomLeft), tile(Bottom), tile(BottomRight),
 };
 
-}  // namespace scrivel
+}  // namespace scrivel::render

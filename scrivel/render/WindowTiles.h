@@ -6,11 +6,11 @@
 #include <array>
 #include <cstdint>
 
-namespace scrivel {
+namespace scrivel::render {
 
 constexpr int WindowTileCount = 9;
 using WindowTile = std::array<uint16_t, 64>;
 
 extern const std::array<WindowTile, WindowTileCount> WindowTiles;
 
-}  // namespace scrivel
+}  // namespace scrivel::render

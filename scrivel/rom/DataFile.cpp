@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-namespace scrivel {
+namespace scrivel::rom {
 
 namespace {
 
@@ -111,17 +111,18 @@ void readFormatLine(const std::string& line, FontFormat& format)
 {
     LineReader in(line);
     in.skipWord();
-    uint8_t* eightBit[8] = {&format.CellHeight, &format.CellWidth, &format.Fourth, &format.WideAdvance,
-                            &format.Sixth,      &format.Seventh,   &format.Eighth, &format.Ninth};
+    uint8_t* eightBit[8] = {&format.cellHeight,       &format.cellWidth,        &format.unusedNumbers[0],
+                            &format.wideAdvance,      &format.unusedNumbers[1], &format.unusedNumbers[2],
+                            &format.unusedNumbers[3], &format.unusedNumbers[4]};
     uint32_t v = 0;
     if (in.readDecimal(v)) {
-        format.LineWidth = static_cast<uint16_t>(v);
+        format.lineWidth = static_cast<uint16_t>(v);
         for (uint8_t* number : eightBit) {
             if (!in.readDecimal(v)) break;
             *number = static_cast<uint8_t>(v);
         }
     }
-    format.LineWidth = static_cast<uint16_t>(format.LineWidth << 3);
+    format.lineWidth = static_cast<uint16_t>(format.lineWidth << 3);
 }
 
 bool readBlockLine(const std::string& line, BlockLine& block)
@@ -153,4 +154,4 @@ DataFileContents parseDataFile(const std::string& bytes, FontFormat& format)
     return result;
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::rom

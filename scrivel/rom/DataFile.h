@@ -7,9 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "editor/EditorState.h"
+#include "FontFormat.h"
 
-namespace scrivel {
+namespace scrivel::rom {
+
+// A data file names at most this many blocks.
+constexpr int MaxBlocks = 256;
 
 struct BlockLine {
     uint32_t address = 0;   // SNES address of the pointer table
@@ -43,4 +46,4 @@ bool isBlockLine(const std::string& line);
 // with fewer than three numbers are skipped.
 DataFileContents parseDataFile(const std::string& bytes, FontFormat& format);
 
-}  // namespace scrivel
+}  // namespace scrivel::rom

@@ -1,31 +1,30 @@
 #pragma once
-// LoROM address arithmetic and the way from a block and string number to the
+// LoROM address arithmetic and the way from a pointer table entry to a
 // string's first byte in the ROM image.
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
-namespace scrivel {
-
-struct EditorState;
+namespace scrivel::rom {
 
 // SNES address (bits 0 to 22 count) to an offset into the ROM image; 0 maps
 // to 0. The result may lie outside the image (even below 0).
-int32_t SnesToFileOffset(uint32_t address);
+int32_t snesToFileOffset(uint32_t address);
 
 // The byte at a signed offset of the ROM image; 0xFF outside it.
-uint8_t romByte(const EditorState& s, int64_t offset);
+uint8_t romByte(std::span<const uint8_t> image, int64_t offset);
 
-// Reads the pointer table entry of CurrentString in CurrentBlock into
-// CurrentPointer and returns it.
-uint16_t readCurrentPointer(EditorState& s);
+// The 16-bit entry stringNumber of the pointer table at tableAddress
+// (little-endian; bytes outside the image read 0xFF).
+uint16_t readPointer(std::span<const uint8_t> image, uint32_t tableAddress, int32_t stringNumber);
 
-// The SNES address of the current string's first byte by the bank rule,
-// from CurrentPointer.
-uint32_t stringStartAddress(const EditorState& s);
+// The SNES address of a string's first byte by the bank rule: a block whose
+// text bank is 1A0000 keeps pointers below A800 in that bank; everything
+// else lies in bank 1D.
+uint32_t stringAddress(uint32_t textBank, uint16_t pointer);
 
-// The string pointer lookup: reads CurrentPointer and returns the current
-// string's start offset in the ROM image (may lie outside it).
-int64_t lookupCurrentString(EditorState& s);
+// The bytes of the image from offset on; empty when offset lies outside it.
+std::span<const uint8_t> bytesFrom(std::span<const uint8_t> image, int64_t offset);
 
-}  // namespace scrivel
+}  // namespace scrivel::rom

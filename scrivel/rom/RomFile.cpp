@@ -5,7 +5,7 @@
 #include <new>
 #include <sys/stat.h>
 
-namespace scrivel {
+namespace scrivel::rom {
 
 namespace {
 
@@ -58,4 +58,4 @@ bool hasGameTitle(const std::vector<uint8_t>& image)
     return std::memcmp(image.data() + TitleOffset, GameTitle, GameTitleLength) == 0;
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::rom

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace scrivel {
+namespace scrivel::rom {
 
 constexpr size_t CopierHeaderLength = 512;
 constexpr size_t TitleOffset = 0x7FC0;
@@ -25,4 +25,4 @@ RomReadStatus readRomFile(const std::string& path, std::vector<uint8_t>& image);
 // byte for byte and case-sensitively.
 bool hasGameTitle(const std::vector<uint8_t>& image);
 
-}  // namespace scrivel
+}  // namespace scrivel::rom

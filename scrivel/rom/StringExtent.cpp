@@ -1,5 +1,7 @@
 #include "StringExtent.h"
 
+#include "ByteCode.h"
+
 namespace scrivel::rom {
 
 StringExtent stringExtent(const uint8_t* image, size_t size, size_t start)
@@ -8,10 +10,10 @@ StringExtent stringExtent(const uint8_t* image, size_t size, size_t start)
     size_t pos = start;
     while (pos < size) {
         const uint8_t b = image[pos];
-        if (b == 0xFF) return {pos + 1 - start, true};
-        if (b >= 0xF0 && b <= 0xF6)
+        if (b == EndOfString) return {pos + 1 - start, true};
+        if (isTwoByteLead(b))
             pos += 2;  // two-byte glyph: the second byte is any value
-        else if (b == 0xFC)
+        else if (b == OperandCode)
             pos += 3;  // control code with two operand bytes
         else
             pos += 1;
@@ -26,9 +28,9 @@ std::optional<uint8_t> codeShortOfOperands(const uint8_t* bytes, size_t count)
     while (pos < count) {
         const uint8_t b = bytes[pos];
         size_t length = 1;
-        if (b >= 0xF0 && b <= 0xF6)
+        if (isTwoByteLead(b))
             length = 2;
-        else if (b == 0xFC)
+        else if (b == OperandCode)
             length = 3;
         if (pos + length > count) return b;
         pos += length;

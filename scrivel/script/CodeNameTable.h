@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-namespace scrivel {
+namespace scrivel::script {
 
 struct CodeName {
     const char* name;
@@ -21,4 +21,4 @@ inline constexpr std::array<CodeName, 6> CodeNameTable{{
     {"CHOICE", 0xFD},
 }};
 
-}  // namespace scrivel
+}  // namespace scrivel::script

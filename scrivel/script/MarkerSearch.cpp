@@ -1,10 +1,10 @@
 #include "MarkerSearch.h"
 
-namespace scrivel {
+namespace scrivel::script {
 
 std::string markerText(int stringNumber) { return ".STRING " + std::to_string(stringNumber); }
 
-int markerSearch(TextEditorView& editor, const std::string& needle)
+int markerSearch(SearchableText& editor, const std::string& needle)
 {
     int selection = editor.selectionLength();
     int from = selection != 0 ? editor.caretPosition() + selection : 0;
@@ -17,4 +17,4 @@ int markerSearch(TextEditorView& editor, const std::string& needle)
     return line;
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::script

@@ -3,9 +3,24 @@
 
 #include <string>
 
-#include "editor/EditorView.h"
+namespace scrivel::script {
 
-namespace scrivel {
+// What the marker search needs of a text editor. Positions are character
+// offsets into the whole text, in which a line break counts as one
+// character; lines are lines as the editor displays them.
+class SearchableText {
+public:
+    virtual ~SearchableText() = default;
+    virtual int caretPosition() const = 0;
+    virtual int selectionLength() const = 0;
+    virtual void setCaret(int position, int selectionLength) = 0;
+    virtual int firstVisibleLine() const = 0;
+    virtual void scrollLines(int delta) = 0;
+    // First occurrence of needle at or after position from, letter case
+    // ignored; -1 when there is none.
+    virtual int find(const std::string& needle, int from) const = 0;
+    virtual int lineFromPosition(int position) const = 0;
+};
 
 // ".STRING %d".
 std::string markerText(int stringNumber);
@@ -14,6 +29,6 @@ std::string markerText(int stringNumber);
 // after the selection (or from the start when nothing is selected). On a
 // match the caret goes to it, the editor scrolls the match's line to the top
 // and that line's number is returned; otherwise -1 and nothing changes.
-int markerSearch(TextEditorView& editor, const std::string& needle);
+int markerSearch(SearchableText& editor, const std::string& needle);
 
-}  // namespace scrivel
+}  // namespace scrivel::script

@@ -5,7 +5,7 @@
 
 #include "CodeNameTable.h"
 
-namespace scrivel {
+namespace scrivel::script {
 
 namespace {
 
@@ -107,4 +107,4 @@ size_t compileSection(const std::vector<std::string>& lines, int markerLine, std
                           markerLine, bytes);
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::script

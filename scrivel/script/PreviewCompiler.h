@@ -9,12 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "editor/EditorState.h"
+#include "rom/ByteCode.h"
 
-namespace scrivel {
+namespace scrivel::script {
 
-constexpr uint8_t EndOfLineByte = 254;
-constexpr uint8_t EndOfStringByte = 255;
+// Room for one compiled section, its closing 255 included.
+constexpr size_t PreviewSize = 4096;
+
+// A script line ends where the game waits for a key.
+constexpr uint8_t EndOfLineByte = rom::KeyPrompt;
+constexpr uint8_t EndOfStringByte = rom::EndOfString;
 constexpr size_t MaxCompiledLineLength = 255;
 
 // Appends bytes to the preview buffer; keeps room for the closing 255.
@@ -51,4 +55,4 @@ size_t compileSection(int lineCount, const std::function<std::string(int)>& line
 // The same over a vector of lines.
 size_t compileSection(const std::vector<std::string>& lines, int markerLine, std::array<uint8_t, PreviewSize>& bytes);
 
-}  // namespace scrivel
+}  // namespace scrivel::script

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace scrivel {
+namespace scrivel::script {
 
 std::string scriptFileName(const std::string& dumpsFolder, uint32_t blockAddress)
 {
@@ -22,4 +22,4 @@ std::string scriptTemplate(unsigned stringCount)
     return text;
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::script

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace scrivel {
+namespace scrivel::script {
 
 // "%s/%08X.txt" from the Dumps folder and the block's pointer table address.
 std::string scriptFileName(const std::string& dumpsFolder, uint32_t blockAddress);
@@ -15,4 +15,4 @@ std::string scriptFileName(const std::string& dumpsFolder, uint32_t blockAddress
 // three empty lines.
 std::string scriptTemplate(unsigned stringCount);
 
-}  // namespace scrivel
+}  // namespace scrivel::script

@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace scrivel {
+namespace scrivel::script {
 
 std::optional<std::string> readWholeFile(const std::string& path)
 {
@@ -104,4 +104,4 @@ std::string writeFileAtomically(const std::string& path, const std::string& byte
     return std::string();
 }
 
-}  // namespace scrivel
+}  // namespace scrivel::script

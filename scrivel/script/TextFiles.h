@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace scrivel {
+namespace scrivel::script {
 
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> readWholeFile(const std::string& path);
@@ -25,4 +25,4 @@ std::string writeFileAtomically(const std::string& path, const std::string& byte
 
 bool fileExists(const std::string& path);
 
-}  // namespace scrivel
+}  // namespace scrivel::script

@@ -151,7 +151,7 @@ TEST_F(Cli, CompileWithoutTheMarkerPrintsNothing)
     EXPECT_EQ(runCli("compile nothing.txt 1", dir.str()).status, 1);
 }
 
-TEST_F(Cli, Refusals)
+TEST_F(Cli, RefusalsExitWithOneAndSayWhy)
 {
     auto wrong = scrivel::testing_rom::editorRom().bytes();
     wrong[0x7FC0] = 'v';
@@ -182,6 +182,48 @@ TEST_F(Cli, UsageErrors)
     CliRun help = runCli("--help", dir.str());
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("scrivel-cli render ROM DATA BLOCK STRING"), std::string::npos);
+}
+
+TEST_F(Cli, EverySubcommandHasItsOwnHelpAndTheVersionIsPrinted)
+{
+    for (const char* command : {"render", "compile", "fonts"}) {
+        CliRun help = runCli(std::string(command) + " --help", dir.str());
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_EQ(help.err, "") << command;
+        EXPECT_NE(help.out.find(std::string("Usage: scrivel-cli ") + command), std::string::npos) << help.out;
+    }
+    EXPECT_NE(runCli("render --help", dir.str()).out.find("--script"), std::string::npos);
+
+    CliRun version = runCli("--version", dir.str());
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "scrivel-cli 1.1.0\n");
+}
+
+TEST_F(Cli, AUsageErrorSaysWhatIsWrongAndShowsTheSubcommandsUsage)
+{
+    CliRun run = runCli("render rom.sfc blocks.txt 0 x", dir.str());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("STRING"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Usage: scrivel-cli render ROM DATA BLOCK STRING"), std::string::npos) << run.err;
+    // Indices are decimal: a leading zero is no octal number.
+    EXPECT_EQ(runCli("render rom.sfc blocks.txt 0 010", dir.str()).status, 1);
+    EXPECT_EQ(runCli("render rom.sfc blocks.txt 0 0x1", dir.str()).status, 2);
+}
+
+TEST_F(Cli, EveryFailureSaysWhyOnStandardError)
+{
+    writeFile(dir / "script.txt", std::string(".STRING 1\r\nHi\r\n.ENDS\r\n"));
+    writeFile(dir / "not-a-folder", std::string("x"));
+    for (const char* args : {"render missing.sfc blocks.txt 0 0", "render rom.sfc blocks.txt 5 0",
+                             "render rom.sfc blocks.txt 0 9", "render rom.sfc blocks.txt 0 0 --png no/such/dir/x.png",
+                             "render rom.sfc blocks.txt 0 0 --raw no/such/dir/x.raw", "compile script.txt 7",
+                             "compile none.txt 1", "fonts not-a-folder"}) {
+        CliRun run = runCli(args, dir.str());
+        EXPECT_EQ(run.status, 1) << args;
+        EXPECT_FALSE(run.err.empty()) << args;
+        EXPECT_NE(run.err.back(), ' ') << args;
+    }
 }
 
 TEST_F(Cli, FontsWritesThePictureData)

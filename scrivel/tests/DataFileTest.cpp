@@ -4,11 +4,11 @@
 
 #include "rom/DataFile.h"
 
-using namespace scrivel;
+using namespace scrivel::rom;
 
 namespace {
 
-TEST(DataFile, ReadsTheWellFormedExample)
+TEST(DataFile, ReadsFormatAndBlockLinesInEitherLetterCase)
 {
     FontFormat f;
     auto result = parseDataFile("; layout of the dialogue box\r\n"
@@ -16,15 +16,15 @@ TEST(DataFile, ReadsTheWellFormedExample)
                                 ".BLOCK 1A8000 1A0000 40\r\n"
                                 ".block 1D8000 1d0000 2\r\n",
                                 f);
-    EXPECT_EQ(f.LineWidth, 144);
-    EXPECT_EQ(f.CellHeight, 16);
-    EXPECT_EQ(f.CellWidth, 16);
-    EXPECT_EQ(f.Fourth, 1);
-    EXPECT_EQ(f.WideAdvance, 16);
-    EXPECT_EQ(f.Sixth, 0);
-    EXPECT_EQ(f.Seventh, 1);
-    EXPECT_EQ(f.Eighth, 2);
-    EXPECT_EQ(f.Ninth, 3);
+    EXPECT_EQ(f.lineWidth, 144);
+    EXPECT_EQ(f.cellHeight, 16);
+    EXPECT_EQ(f.cellWidth, 16);
+    EXPECT_EQ(f.unusedNumbers[0], 1);
+    EXPECT_EQ(f.wideAdvance, 16);
+    EXPECT_EQ(f.unusedNumbers[1], 0);
+    EXPECT_EQ(f.unusedNumbers[2], 1);
+    EXPECT_EQ(f.unusedNumbers[3], 2);
+    EXPECT_EQ(f.unusedNumbers[4], 3);
     ASSERT_EQ(result.blocks.size(), 2u);
     EXPECT_EQ(result.blocks[0].address, 0x1A8000u);
     EXPECT_EQ(result.blocks[0].textBank, 0x1A0000u);
@@ -38,30 +38,30 @@ TEST(DataFile, ReadsTheWellFormedExample)
 TEST(DataFile, FormatLineKeepsNumbersItDoesNotGiveAndStoresLowBits)
 {
     FontFormat f;
-    f.Fourth = 7;
-    f.WideAdvance = 9;
+    f.unusedNumbers[0] = 7;
+    f.wideAdvance = 9;
     parseDataFile(".format 20 8 8\n", f);
-    EXPECT_EQ(f.LineWidth, 160);
-    EXPECT_EQ(f.CellHeight, 8);
-    EXPECT_EQ(f.CellWidth, 8);
-    EXPECT_EQ(f.Fourth, 7);
-    EXPECT_EQ(f.WideAdvance, 9);
+    EXPECT_EQ(f.lineWidth, 160);
+    EXPECT_EQ(f.cellHeight, 8);
+    EXPECT_EQ(f.cellWidth, 8);
+    EXPECT_EQ(f.unusedNumbers[0], 7);
+    EXPECT_EQ(f.wideAdvance, 9);
 
     FontFormat g;
     parseDataFile(".FORMAT 18 264 300 x 5\n", g);
-    EXPECT_EQ(g.CellHeight, 8);   // 264
-    EXPECT_EQ(g.CellWidth, 44);   // 300
-    EXPECT_EQ(g.WideAdvance, 0);  // reading stopped at "x"
+    EXPECT_EQ(g.cellHeight, 8);   // 264
+    EXPECT_EQ(g.cellWidth, 44);   // 300
+    EXPECT_EQ(g.wideAdvance, 0);  // reading stopped at "x"
 
     // Number 1 is multiplied by 8 even when the line does not give it; the
     // multiplication is 16-bit.
     FontFormat h;
     parseDataFile(".FORMAT 18\n.FORMATS\n", h);
-    EXPECT_EQ(h.LineWidth, 144 * 8);
+    EXPECT_EQ(h.lineWidth, 144 * 8);
     FontFormat k;
     parseDataFile(".FORMAT 8193 -1\n", k);
-    EXPECT_EQ(k.LineWidth, 8);
-    EXPECT_EQ(k.CellHeight, 255);
+    EXPECT_EQ(k.lineWidth, 8);
+    EXPECT_EQ(k.cellHeight, 255);
 }
 
 TEST(DataFile, BlockLinesAndWhatIsIgnored)
@@ -79,7 +79,7 @@ TEST(DataFile, BlockLinesAndWhatIsIgnored)
     EXPECT_EQ(result.blocks[0].textBank, 0x1B0000u);
     EXPECT_EQ(result.blocks[0].stringCount, 0x41);
     EXPECT_EQ(result.blocks[1].address, 0x1D8000u);
-    EXPECT_EQ(f.LineWidth, 0);  // no format line: untouched
+    EXPECT_EQ(f.lineWidth, 0);  // no format line: untouched
 }
 
 TEST(DataFile, LongLinesAreReadInPiecesOf255)

@@ -23,7 +23,7 @@ EditorFixture::EditorFixture()
     testing_support::writeFile(dir / "rom.sfc", editorRom().bytes());
     testing_support::writeFile(dir / "blocks.txt", std::string(EditorDataFile));
     view.editor.setChangeHandler([this] { commands.textEditorChanged(); });
-    commands.formCreate(320, 369, 448, 442);
+    commands.initialise();
 }
 
 void EditorFixture::openRom(const std::string& rom, const std::string& data)
@@ -36,20 +36,20 @@ void EditorFixture::openRom(const std::string& rom, const std::string& data)
 void EditorFixture::selectBlock(int i)
 {
     view.blocks.select(i);
-    commands.blockListClick();
+    commands.selectBlock();
 }
 
 void EditorFixture::selectString(int n)
 {
     view.strings.select(n);
-    commands.stringListClick(true);
+    commands.selectString(true);
 }
 
 std::string EditorFixture::dumps(const std::string& name) const { return (dir / "Dumps" / name).string(); }
 
 std::vector<uint8_t> EditorFixture::hexBytes() const
 {
-    return std::vector<uint8_t>(hex.HexBytes.begin(), hex.HexBytes.begin() + hex.HexCount);
+    return std::vector<uint8_t>(hex.bytes.begin(), hex.bytes.begin() + hex.count);
 }
 
 }  // namespace scrivel::testing_rom

@@ -33,10 +33,10 @@ protected:
 
     testing_support::TempDir dir;
     platform::ScriptedPlatform platform;
-    EditorState state;
-    HexModel hex;
-    HeadlessEditorView view;
-    EditorCommands commands{state, hex, view, platform};
+    editor::EditorState state;
+    editor::HexModel hex;
+    editor::HeadlessEditorView view;
+    editor::EditorCommands commands{state, hex, view, platform};
 };
 
 }  // namespace scrivel::testing_rom

@@ -4,7 +4,10 @@
 #include "editor/HexModel.h"
 #include "render/GlyphPictures.h"
 
-using namespace scrivel;
+using namespace scrivel::rom;
+using namespace scrivel::render;
+using namespace scrivel::script;
+using namespace scrivel::editor;
 
 namespace {
 
@@ -12,7 +15,7 @@ class HexModelTest : public ::testing::Test {
 protected:
     HexModelTest() { hex.layout(141, 15); }  // the window's client height and line height: 9 rows
 
-    void show(std::vector<uint8_t> bytes) { hex.showBytes(bytes.data(), bytes.size(), true); }
+    void show(std::vector<uint8_t> bytes) { hex.showBytes(bytes); }
 
     HexModel hex;
     EditorState state;
@@ -21,78 +24,70 @@ protected:
 TEST_F(HexModelTest, CopiesTheStringWithItsClosingByte)
 {
     show({0x10, 0x20, 0xFF, 0x30});
-    EXPECT_EQ(hex.HexCount, 3);
-    EXPECT_EQ(hex.HexBytes[2], 0xFF);
-    EXPECT_EQ(hex.HexBytes[3], 0);
+    EXPECT_EQ(hex.count, 3);
+    EXPECT_EQ(hex.bytes[2], 0xFF);
+    EXPECT_EQ(hex.bytes[3], 0);
 
     show({0xFF});
-    EXPECT_EQ(hex.HexCount, 1);
-    EXPECT_EQ(hex.HexBytes[0], 0xFF);
-    EXPECT_EQ(hex.HexBytes[1], 0);  // the earlier string's bytes are gone
+    EXPECT_EQ(hex.count, 1);
+    EXPECT_EQ(hex.bytes[0], 0xFF);
+    EXPECT_EQ(hex.bytes[1], 0);  // the earlier string's bytes are gone
 
     // The source ends without 0xFF: what lies past it reads as 0xFF.
     std::vector<uint8_t> cut = {1, 2};
-    hex.showBytes(cut.data(), cut.size(), true);
-    EXPECT_EQ(hex.HexCount, 3);
-    EXPECT_EQ(hex.HexBytes[2], 0xFF);
+    hex.showBytes(cut);
+    EXPECT_EQ(hex.count, 3);
+    EXPECT_EQ(hex.bytes[2], 0xFF);
 }
 
 TEST_F(HexModelTest, KeepsAtMost4096Bytes)
 {
     std::vector<uint8_t> longString(5000, 0x41);
     show(longString);
-    EXPECT_EQ(hex.HexCount, 4096);
+    EXPECT_EQ(hex.count, 4096);
     longString[4096] = 0xFF;  // the closing byte would have no room
     show(longString);
-    EXPECT_EQ(hex.HexCount, 4096);
-    EXPECT_EQ(hex.HexBytes[4095], 0x41);
-}
-
-TEST_F(HexModelTest, DoesNothingWithoutARom)
-{
-    show({1, 0xFF});
-    std::vector<uint8_t> other = {7, 0xFF};
-    hex.showBytes(other.data(), other.size(), false);
-    EXPECT_EQ(hex.HexBytes[0], 1);
+    EXPECT_EQ(hex.count, 4096);
+    EXPECT_EQ(hex.bytes[4095], 0x41);
 }
 
 TEST_F(HexModelTest, CursorSurvivesANewStringAndTheGridStartsAtTheTop)
 {
     show(std::vector<uint8_t>(100, 1));
-    hex.CursorRow = 3;
-    hex.CursorColumn = 4;
-    hex.TopOffset = 32;
+    hex.cursorRow = 3;
+    hex.cursorColumn = 4;
+    hex.topOffset = 32;
     show({0xFF});
-    EXPECT_EQ(hex.TopOffset, 0);
-    EXPECT_EQ(hex.CursorRow, 3);
-    EXPECT_EQ(hex.CursorColumn, 4);
+    EXPECT_EQ(hex.topOffset, 0);
+    EXPECT_EQ(hex.cursorRow, 3);
+    EXPECT_EQ(hex.cursorColumn, 4);
 }
 
-TEST_F(HexModelTest, ArrowKeys)
+TEST_F(HexModelTest, ArrowKeysWrapAtTheRowEndsAndScrollTheGrid)
 {
-    EXPECT_EQ(hex.HexRows, 9);
+    EXPECT_EQ(hex.rows, 9);
     hex.left();  // row 0, column 0, top 0: column 15 of the same row
-    EXPECT_EQ(hex.CursorColumn, 15);
-    EXPECT_EQ(hex.CursorRow, 0);
-    EXPECT_EQ(hex.TopOffset, 0);
+    EXPECT_EQ(hex.cursorColumn, 15);
+    EXPECT_EQ(hex.cursorRow, 0);
+    EXPECT_EQ(hex.topOffset, 0);
 
-    hex.CursorRow = 8;
+    hex.cursorRow = 8;
     hex.right();  // column 15 of the bottom row: the grid advances one row
-    EXPECT_EQ(hex.CursorColumn, 0);
-    EXPECT_EQ(hex.CursorRow, 8);
-    EXPECT_EQ(hex.TopOffset, 16);
+    EXPECT_EQ(hex.cursorColumn, 0);
+    EXPECT_EQ(hex.cursorRow, 8);
+    EXPECT_EQ(hex.topOffset, 16);
     hex.up();
-    EXPECT_EQ(hex.CursorRow, 7);
-    hex.CursorRow = 0;
+    EXPECT_EQ(hex.cursorRow, 7);
+    hex.cursorRow = 0;
     hex.up();
-    EXPECT_EQ(hex.TopOffset, 0);
+    EXPECT_EQ(hex.topOffset, 0);
 
-    // The grid advances until TopOffset + 16 would reach 4096; the cells
+    // The grid advances until topOffset + 16 would reach 4096; the cells
     // beyond the bytes read as 0.
-    hex.CursorRow = 8;
+    hex.cursorRow = 8;
     for (int i = 0; i < 400; ++i) hex.down();
-    EXPECT_EQ(hex.TopOffset, 4080);
-    hex.CursorColumn = 15;
+    EXPECT_EQ(hex.topOffset, 4080);
+    hex.cursorColumn = 15;
     EXPECT_GE(hex.cursorIndex(), 4096);
     EXPECT_EQ(hex.byteAt(hex.cursorIndex()), 0);
     EXPECT_EQ(hex.cursorGlyph(), gameHalfTilePicture(0));
@@ -100,32 +95,32 @@ TEST_F(HexModelTest, ArrowKeys)
 
 TEST_F(HexModelTest, CaptionShowsTheAddressUpToTheClosingByte)
 {
-    state.BlockAddress[0] = 0x1A8000;
-    state.CurrentPointer = 0x9C40;
+    state.blockAddress[0] = 0x1A8000;
+    state.currentPointer = 0x9C40;
     std::vector<uint8_t> forty(39, 0x01);
     forty.push_back(0xFF);
     show(forty);
-    hex.CursorRow = 1;
-    hex.CursorColumn = 2;
+    hex.cursorRow = 1;
+    hex.cursorColumn = 2;
     EXPECT_EQ(hex.caption(state), "Hex Data - $001A9C52");
-    hex.CursorRow = 5;  // past the end: the address of the closing 0xFF
+    hex.cursorRow = 5;  // past the end: the address of the closing 0xFF
     EXPECT_EQ(hex.caption(state), "Hex Data - $001A9C67");
 
     show({0xFF});
-    hex.CursorRow = 0;
-    hex.CursorColumn = 0;
+    hex.cursorRow = 0;
+    hex.cursorColumn = 0;
     EXPECT_EQ(hex.caption(state), "Hex Data - $001A9C40");
 }
 
-TEST_F(HexModelTest, GlyphUnderTheCursor)
+TEST_F(HexModelTest, GlyphUnderTheCursorIsItsOneOrTwoByteGameGlyph)
 {
     show({0xF3, 0x21, 0x05, 0xF7, 0x01, 0xF8, 0xFF});
     EXPECT_EQ(hex.cursorGlyph(), gameWideGlyphPicture(0x321));  // half tiles 0x642 and 0x643
-    hex.CursorColumn = 2;
+    hex.cursorColumn = 2;
     EXPECT_EQ(hex.cursorGlyph(), gameHalfTilePicture(0x05));
-    hex.CursorColumn = 3;  // 0xF7 leads a two-byte glyph here
+    hex.cursorColumn = 3;  // 0xF7 leads a two-byte glyph here
     EXPECT_EQ(hex.cursorGlyph(), GlyphPicture{});  // index 0x701 lies past the font: blank
-    hex.CursorColumn = 5;
+    hex.cursorColumn = 5;
     EXPECT_EQ(hex.cursorGlyph(), gameHalfTilePicture(0xF8));
 }
 

@@ -4,8 +4,11 @@
 #include "script/ScriptFile.h"
 #include "script/TextFiles.h"
 
-using namespace scrivel;
-using testing_rom::EditorFixture;
+using namespace scrivel::rom;
+using namespace scrivel::render;
+using namespace scrivel::script;
+using namespace scrivel::editor;
+using scrivel::testing_rom::EditorFixture;
 using testing_support::readFile;
 using testing_support::writeFile;
 
@@ -31,10 +34,10 @@ TEST_F(OpenRom, FromTheDialogsToTheFirstPicture)
     EXPECT_EQ(dataDialog.initialFolder, startFolder);
 
     EXPECT_TRUE(state.romLoaded);
-    EXPECT_EQ(state.RomImage.size(), 0x100000u);
+    EXPECT_EQ(state.romImage.size(), 0x100000u);
     EXPECT_TRUE(view.loadDataFileEnabled);
     EXPECT_EQ(view.caption, "Script Editor: Varkel Osti - [ blocks.txt ]");
-    EXPECT_EQ(state.Format.LineWidth, 144);
+    EXPECT_EQ(state.format.lineWidth, 144);
 
     ASSERT_EQ(view.blocks.count(), 2);
     EXPECT_EQ(view.blocks.entry(0), "Block 1A8000");
@@ -53,12 +56,12 @@ TEST_F(OpenRom, FromTheDialogsToTheFirstPicture)
 
     // The block's script file was made from the template and loaded, and the
     // editor scrolled to string 0's marker.
-    EXPECT_EQ(state.DumpsFolder, dir.str() + "/Dumps");
-    EXPECT_EQ(state.ScriptFilePath, dumps("001A8000.txt"));
-    EXPECT_EQ(readFile(state.ScriptFilePath), scriptTemplate(4));
+    EXPECT_EQ(state.dumpsFolder, dir.str() + "/Dumps");
+    EXPECT_EQ(state.scriptFilePath, dumps("001A8000.txt"));
+    EXPECT_EQ(readFile(state.scriptFilePath), scriptTemplate(4));
     EXPECT_EQ(view.editor.lineCount(), 5 + 4 * 8);
     EXPECT_FALSE(view.editor.modified());
-    EXPECT_EQ(state.FoundLine, 5);
+    EXPECT_EQ(state.foundLine, 5);
     EXPECT_EQ(view.editor.firstVisibleLine(), 5);
 }
 
@@ -68,16 +71,16 @@ TEST_F(OpenRom, CancelledDialogChangesNothing)
     commands.openRom();
     EXPECT_FALSE(state.romLoaded);
     EXPECT_TRUE(platform.messages().empty());
-    EXPECT_TRUE(state.RomPath.empty());
+    EXPECT_TRUE(state.romPath.empty());
     EXPECT_FALSE(std::filesystem::exists(dir / "Dumps"));
 }
 
 TEST_F(OpenRom, RefusedFilesLeaveNoRomLoaded)
 {
-    auto wrongCase = testing_rom::editorRom().bytes();
+    auto wrongCase = scrivel::testing_rom::editorRom().bytes();
     wrongCase[0x7FC0 + 1] = 'a';
     writeFile(dir / "case.sfc", wrongCase);
-    auto shortRom = testing_rom::editorRom().bytes();
+    auto shortRom = scrivel::testing_rom::editorRom().bytes();
     shortRom.resize(0x7FC0 + 12);
     writeFile(dir / "short.sfc", shortRom);
 
@@ -96,10 +99,10 @@ TEST_F(OpenRom, RefusedFilesLeaveNoRomLoaded)
         // Selections do nothing now.
         std::string status = view.status[0];
         view.blocks.select(1);
-        commands.blockListClick();
+        commands.selectBlock();
         EXPECT_EQ(view.strings.count(), 4) << name;
         view.strings.select(2);
-        commands.stringListClick(true);
+        commands.selectString(true);
         EXPECT_EQ(view.status[0], status);
         EXPECT_EQ(hexBytes(), (std::vector<uint8_t>{0x0A, 0x0B, 0x0C, 0xFF}));
     }
@@ -115,7 +118,7 @@ TEST_F(OpenRom, FileThatCannotBeOpenedKeepsTheLoadedRom)
         commands.openRom();
         EXPECT_EQ(platform.messages(), std::vector<std::string>{"Fatal Error: Could not open file!"}) << name;
         EXPECT_TRUE(state.romLoaded);
-        EXPECT_EQ(state.RomPath, (dir / name).string());
+        EXPECT_EQ(state.romPath, (dir / name).string());
     }
 }
 
@@ -128,11 +131,11 @@ TEST_F(OpenRom, SecondOpenWithTheDataDialogCancelledKeepsTheBlocks)
     platform.queueCancel();
     commands.openRom();
     ASSERT_EQ(platform.dialogs().size(), 2u);
-    // Open1 still holds the data file's name from the last choice.
+    // The open dialog still holds the data file's name from the last choice.
     EXPECT_EQ(platform.dialogs()[0].request.fileName, (dir / "blocks.txt").string());
     EXPECT_EQ(view.blocks.count(), 2);
     EXPECT_EQ(view.blocks.selected(), 0);
-    EXPECT_EQ(state.CurrentBlock, 0);
+    EXPECT_EQ(state.currentBlock, 0);
     EXPECT_EQ(view.status[0], "Offset: 1A9C34 | PTR: 9C34 -> 1A8000");
 }
 
@@ -140,14 +143,14 @@ TEST_F(OpenRom, WithoutAFormatLineTheFirstRenderStoresTheDefaults)
 {
     writeFile(dir / "noformat.txt", std::string(".BLOCK 1A8000 1A0000 4\n"));
     openRom("rom.sfc", "noformat.txt");
-    EXPECT_EQ(state.Format.LineWidth, 144);
-    EXPECT_EQ(state.Format.CellHeight, 16);
-    EXPECT_EQ(state.Format.WideAdvance, 16);
+    EXPECT_EQ(state.format.lineWidth, 144);
+    EXPECT_EQ(state.format.cellHeight, 16);
+    EXPECT_EQ(state.format.wideAdvance, 16);
 }
 
 using LoadDataFile = EditorFixture;
 
-TEST_F(LoadDataFile, FailuresAndTheBlockLimit)
+TEST_F(LoadDataFile, AnUnreadableFileChangesNothingAndOnly256BlocksAreKept)
 {
     openRom();
     platform.clearRecords();
@@ -177,7 +180,7 @@ TEST_F(LoadDataFile, SecondFileReplacesTheBlocksAndKeepsTheFormat)
     commands.loadDataFile();
     ASSERT_EQ(view.blocks.count(), 1);
     EXPECT_EQ(view.blocks.entry(0), "Block 1B8000");
-    EXPECT_EQ(state.Format.LineWidth, 144);
+    EXPECT_EQ(state.format.lineWidth, 144);
     EXPECT_EQ(view.status[0], "Offset: 1B9000 | PTR: 9000 -> 1B8000");
 
     writeFile(dir / "empty.txt", std::string("; nothing\n"));
@@ -189,13 +192,13 @@ TEST_F(LoadDataFile, SecondFileReplacesTheBlocksAndKeepsTheFormat)
 
 using Navigation = EditorFixture;
 
-TEST_F(Navigation, StatusLineAndBankRule)
+TEST_F(Navigation, StatusLineFollowsThePointerAndTheBankRule)
 {
     openRom();
     selectString(3);
     EXPECT_EQ(view.status[0], "Offset: 1A9C40 | PTR: 9C40 -> 1A8006");
     EXPECT_EQ(hexBytes(), (std::vector<uint8_t>{0x03, 0x04, 0x05, 0xFF}));
-    EXPECT_EQ(state.FoundLine, 5 + 3 * 8);
+    EXPECT_EQ(state.foundLine, 5 + 3 * 8);
 
     // Text bank 1B0000: the strings are read from bank 1D.
     selectBlock(1);

@@ -1,8 +1,11 @@
 #include "EditorFixture.h"
 #include "script/ScriptFile.h"
 
-using namespace scrivel;
-using testing_rom::EditorFixture;
+using namespace scrivel::rom;
+using namespace scrivel::render;
+using namespace scrivel::script;
+using namespace scrivel::editor;
+using scrivel::testing_rom::EditorFixture;
 using testing_support::writeFile;
 
 namespace {
@@ -28,11 +31,11 @@ protected:
 TEST_F(PreviewWithTranslation, DisplayTranslatedTextCompilesTheSection)
 {
     commands.toggleTranslatedText();
-    EXPECT_TRUE(state.Checks.DTT);
+    EXPECT_TRUE(state.checks.showTranslation);
     const std::vector<uint8_t> expected = {'H', 'i', 0xFE, 0xF6, 'Y', 'o', 'u', 0xFF};
     EXPECT_EQ(hexBytes(), expected);
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), state.PreviewBytes.begin()));
-    EXPECT_EQ(state.PreviewBytes[expected.size()], 0);
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), state.previewBytes.begin()));
+    EXPECT_EQ(state.previewBytes[expected.size()], 0);
     EXPECT_EQ(view.status[0], "Offset: 1A9C34 | PTR: 9C34 -> 1A8000");
 
     // Back to the ROM's own string.
@@ -51,7 +54,7 @@ TEST_F(PreviewWithTranslation, MissingSectionFallsToAnotherMarkerOrDrawsNothing)
     // with the pointer of the string drawn before.
     int presents = view.video.presentCount();
     selectString(3);
-    EXPECT_EQ(state.FoundLine, -1);
+    EXPECT_EQ(state.foundLine, -1);
     EXPECT_EQ(view.video.presentCount(), presents);
     EXPECT_EQ(hexBytes(), (std::vector<uint8_t>{0xFF}));
     EXPECT_EQ(view.status[0], "Offset: 1A9C38 | PTR: 9C38 -> 1A8006");
@@ -62,7 +65,7 @@ TEST_F(PreviewWithTranslation, SearchFindsTheLaterMarkerWhenTheEarlierSectionIsG
     view.editor.setText("// header\n.STRING 2\nTwo\n.ENDS\n.STRING 10\nTen\n.ENDS");
     commands.toggleTranslatedText();
     selectString(1);
-    EXPECT_EQ(state.FoundLine, 4);
+    EXPECT_EQ(state.foundLine, 4);
     EXPECT_EQ(hexBytes(), (std::vector<uint8_t>{'T', 'e', 'n', 0xFF}));
 }
 
@@ -93,7 +96,7 @@ TEST_F(Preview, BlockSelectionWithThePreviewOnShowsTheNewBlocksSection)
     // The template's three empty lines.
     EXPECT_EQ(hexBytes(), (std::vector<uint8_t>{0xFE, 0xFE, 0xFF}));
     EXPECT_EQ(view.status[0], "Offset: 1B9000 | PTR: 9000 -> 1B8000");
-    EXPECT_EQ(state.FoundLine, 5);
+    EXPECT_EQ(state.foundLine, 5);
 }
 
 TEST_F(Preview, ViewOptionsRewritePanelOne)
@@ -101,11 +104,11 @@ TEST_F(Preview, ViewOptionsRewritePanelOne)
     // Before any ROM: the check marks and the panel change, nothing is drawn.
     commands.toggleHideCodes();
     EXPECT_EQ(view.status[1], "Control Codes: Hidden | VWF: Inactive");
-    commands.toggleVwf();
+    commands.toggleVariableWidth();
     EXPECT_EQ(view.status[1], "Control Codes: Hidden | VWF: Active");
     commands.toggleHideCodes();
     EXPECT_EQ(view.status[1], "Control Codes: Visible | VWF: Active");
-    commands.toggleVwf();
+    commands.toggleVariableWidth();
     EXPECT_EQ(view.status[1], "Control Codes: Visible | VWF: Inactive");
     EXPECT_EQ(view.video.presentCount(), 0);
 
@@ -123,7 +126,7 @@ TEST_F(Preview, SearchStartsAfterTheSelectionAndScrollsTheMarkerToTheTop)
     openRom();
     view.editor.setVisibleLines(10);
     selectString(2);
-    EXPECT_EQ(state.FoundLine, 21);
+    EXPECT_EQ(state.foundLine, 21);
     EXPECT_EQ(view.editor.firstVisibleLine(), 21);
     EXPECT_EQ(view.editor.caretPosition(), view.editor.find(".STRING 2", 0));
 
@@ -131,14 +134,14 @@ TEST_F(Preview, SearchStartsAfterTheSelectionAndScrollsTheMarkerToTheTop)
     int below = view.editor.find(".STRING 3", 0);
     view.editor.setCaret(below, 3);
     commands.searchText = ".STRING 1";
-    commands.find();
-    EXPECT_EQ(state.FoundLine, -1);
+    commands.findSearchText();
+    EXPECT_EQ(state.foundLine, -1);
     EXPECT_EQ(view.editor.caretPosition(), below);
 
     // Near the end the text cannot scroll the marker all the way up.
     view.editor.setCaret(0, 0);
     selectString(3);
-    EXPECT_EQ(state.FoundLine, 29);
+    EXPECT_EQ(state.foundLine, 29);
     EXPECT_EQ(view.editor.firstVisibleLine(), view.editor.lineCount() - 10);
 }
 

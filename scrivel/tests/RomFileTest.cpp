@@ -4,7 +4,7 @@
 #include "rom/RomFile.h"
 #include "testing/TempDir.h"
 
-using namespace scrivel;
+using namespace scrivel::rom;
 using testing_support::TempDir;
 using testing_support::writeFile;
 
@@ -50,7 +50,7 @@ TEST(RomFile, MissingFileCannotBeOpened)
 
 TEST(RomFile, TitleMustMatchExactlyAndFitInTheImage)
 {
-    auto rom = testing_rom::RomBuilder().bytes();
+    auto rom = scrivel::testing_rom::RomBuilder().bytes();
     EXPECT_TRUE(hasGameTitle(rom));
 
     auto lower = rom;

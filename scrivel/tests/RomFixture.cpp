@@ -13,7 +13,7 @@ RomBuilder::RomBuilder(size_t size) : rom_(size, 0xFF)
 
 RomBuilder& RomBuilder::put(uint32_t snesAddress, const std::vector<uint8_t>& bytes)
 {
-    size_t at = static_cast<size_t>(SnesToFileOffset(snesAddress));
+    size_t at = static_cast<size_t>(rom::snesToFileOffset(snesAddress));
     for (size_t i = 0; i < bytes.size() && at + i < rom_.size(); ++i) rom_[at + i] = bytes[i];
     return *this;
 }

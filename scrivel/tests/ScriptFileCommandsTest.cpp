@@ -3,9 +3,12 @@
 #include "EditorFixture.h"
 #include "script/ScriptFile.h"
 
-using namespace scrivel;
+using namespace scrivel::rom;
+using namespace scrivel::render;
+using namespace scrivel::script;
+using namespace scrivel::editor;
 using platform::Answer;
-using testing_rom::EditorFixture;
+using scrivel::testing_rom::EditorFixture;
 using testing_support::readFile;
 using testing_support::writeFile;
 
@@ -20,13 +23,13 @@ TEST_F(ScriptFiles, ExistingFileIsLoadedUnchanged)
     openRom();
     EXPECT_EQ(view.editor.lineCount(), 4);
     EXPECT_EQ(view.editor.line(2), "\xE9t\xE9");
-    EXPECT_EQ(state.FoundLine, 1);
+    EXPECT_EQ(state.foundLine, 1);
 }
 
 TEST_F(ScriptFiles, UnsavedTextIsOfferedForSavingWhenTheBlockChanges)
 {
     openRom();
-    std::string fileA = state.ScriptFilePath;
+    std::string fileA = state.scriptFilePath;
     view.editor.setCaret(0, 0);
     view.editor.type("edited ");
     platform.queueAnswer(Answer::Yes);
@@ -37,7 +40,7 @@ TEST_F(ScriptFiles, UnsavedTextIsOfferedForSavingWhenTheBlockChanges)
     EXPECT_FALSE(platform.questions()[0].withCancel);
     EXPECT_EQ(readFile(fileA), "edited " + scriptTemplate(4));
     EXPECT_EQ(platform.messages().back(), "Text file was saved!");
-    EXPECT_EQ(state.ScriptFilePath, dumps("001B8000.txt"));
+    EXPECT_EQ(state.scriptFilePath, dumps("001B8000.txt"));
     EXPECT_EQ(view.editor.line(5), ".STRING 0");
     EXPECT_FALSE(view.editor.modified());
 
@@ -64,7 +67,7 @@ TEST_F(ScriptFiles, SaveWritesCrLfLinesAndClearsTheFlag)
     platform.clearRecords();
     commands.saveTextFile();
     EXPECT_EQ(platform.messages(), std::vector<std::string>{"Text file was saved!"});
-    EXPECT_EQ(readFile(state.ScriptFilePath), "!.STRING 0\r\nHello\r\n.ENDS\r\n");
+    EXPECT_EQ(readFile(state.scriptFilePath), "!.STRING 0\r\nHello\r\n.ENDS\r\n");
     EXPECT_FALSE(view.editor.modified());
 }
 
@@ -101,7 +104,7 @@ TEST_F(ScriptFiles, FileThatCannotBeCreatedLeavesTheEditorEmptyWithNoPath)
               std::vector<std::string>{"Error: Could not create script file!\n" + dumps("001B8000.txt")});
     EXPECT_EQ(view.editor.lineCount(), 0);
     EXPECT_FALSE(view.editor.modified());
-    EXPECT_EQ(state.ScriptFilePath, "");
+    EXPECT_EQ(state.scriptFilePath, "");
     // The lists moved on to the new block all the same.
     EXPECT_EQ(view.status[0], "Offset: 1B9000 | PTR: 9000 -> 1B8000");
 

@@ -8,7 +8,7 @@
 #include "script/TextFiles.h"
 #include "testing/TempDir.h"
 
-using namespace scrivel;
+using namespace scrivel::script;
 using testing_support::TempDir;
 
 namespace {
@@ -31,7 +31,7 @@ TEST(ScriptFile, NameIsEightHexDigitsInTheDumpsFolder)
     EXPECT_EQ(scriptFileName("/d", 0xFFFFFFFF), "/d/FFFFFFFF.txt");
 }
 
-TEST(ScriptFile, TemplateBytes)
+TEST(ScriptFile, TemplateHasAHeaderAndAnEmptySectionPerString)
 {
     const std::string header = "// Do not erase these: \r\n// .STRING #\r\n// .ENDS\r\n\r\n\r\n";
     EXPECT_EQ(scriptTemplate(0), header);
@@ -43,7 +43,7 @@ TEST(ScriptFile, TemplateBytes)
     EXPECT_EQ(scriptTemplate(3).size(), 143u);
 }
 
-TEST(PreviewCompiler, LinesOfTheExamples)
+TEST(PreviewCompiler, CompilesCharactersCodeNamesAndHexRuns)
 {
     struct Case {
         std::string line;
@@ -71,7 +71,7 @@ TEST(PreviewCompiler, LinesOfTheExamples)
     }
 }
 
-TEST(PreviewCompiler, SectionBounds)
+TEST(PreviewCompiler, SectionRunsFromAfterTheMarkerToBeforeItsEnds)
 {
     // The template's three empty lines.
     EXPECT_EQ(compiled({".STRING 0", "", "", "", ".ENDS"}), (std::vector<uint8_t>{0xFE, 0xFE, 0xFF}));

@@ -33,9 +33,9 @@ void AboutTest::aboutShowsNameAndVersion()
             modal->close();
         }
     });
-    QCOMPARE(f.form->menu.Help1->title(), QStringLiteral("&Help"));
+    QCOMPARE(f.form->menu.helpMenu->title(), QStringLiteral("&Help"));
     auto* about = f.form->findChild<QAction*>(QStringLiteral("About1"));
-    QVERIFY(about && f.form->menu.Help1->actions().contains(about));
+    QVERIFY(about && f.form->menu.helpMenu->actions().contains(about));
     about->trigger();
 
     QCOMPARE(caption, QString::fromUtf8(ApplicationTitle));

@@ -27,17 +27,17 @@ struct DemoFixture : GuiFixture {
     {
         platform.queueChoice(path("demo.sfc"));
         platform.queueChoice(path("demo-blocks.txt"));
-        form->menu.OpenBinaryTextData1->trigger();
+        form->menu.openRom->trigger();
         settle();
     }
     void selectString(int block, int string)
     {
-        if (form->bList->selected() != block) {
-            form->bList->setCurrentRow(block);
+        if (form->blockListBox->selected() != block) {
+            form->blockListBox->setCurrentRow(block);
             settle();
         }
-        if (form->pList->selected() != string) {
-            form->pList->setCurrentRow(string);
+        if (form->stringListBox->selected() != string) {
+            form->stringListBox->setCurrentRow(string);
             settle();
         }
     }
@@ -58,11 +58,11 @@ TwinRender runTwin(const QStringList& args)
     return result;
 }
 
-QString hexBytes(const HexModel& hex)
+QString hexBytes(const editor::HexModel& hex)
 {
     QStringList bytes;
-    for (int i = 0; i < hex.HexCount; ++i)
-        bytes << QStringLiteral("%1").arg(hex.HexBytes[static_cast<size_t>(i)], 2, 16, QLatin1Char('0')).toUpper();
+    for (int i = 0; i < hex.count; ++i)
+        bytes << QStringLiteral("%1").arg(hex.bytes[static_cast<size_t>(i)], 2, 16, QLatin1Char('0')).toUpper();
     return bytes.join(' ');
 }
 
@@ -100,12 +100,12 @@ void DemoTest::pictureEqualsTwinRender()
     QFETCH(bool, vwf);
     QFETCH(bool, translated);
     DemoFixture f;
-    if (hideCodes) f.form->menu.HideCodes->trigger();
-    if (vwf) f.form->menu.UseVWFRoutine1->trigger();
-    if (translated) f.form->menu.DTT->trigger();
+    if (hideCodes) f.form->menu.hideCodes->trigger();
+    if (vwf) f.form->menu.variableWidth->trigger();
+    if (translated) f.form->menu.showTranslation->trigger();
     f.openDemo();
     f.selectString(block, string);
-    QCOMPARE(f.form->state().CurrentString, string);
+    QCOMPARE(f.form->state().currentString, string);
 
     const QString raw = QString::fromStdString(f.path("twin.raw"));
     QStringList args{"render", QString::fromStdString(f.path("demo.sfc")), QString::fromStdString(f.path("demo-blocks.txt")),
@@ -119,7 +119,7 @@ void DemoTest::pictureEqualsTwinRender()
     QCOMPARE(hexBytes(f.form->hexModel()), twin.lines[1]);
     QCOMPARE(f.form->statusText(1), twin.lines[2]);
 
-    // What Video shows, pixel for pixel, is the twin's screen with each
+    // What screenWidget shows, pixel for pixel, is the twin's screen with each
     // RGB565 value widened to 24 bits.
     const QByteArray bytes = QByteArray::fromStdString(testing_support::readFile(raw.toStdString()));
     QCOMPARE(bytes.size(), qsizetype(320 * 369 * 2));
@@ -138,15 +138,15 @@ void DemoTest::pictureEqualsTwinRender()
 
 // Open the demo, walk blocks and strings, translate a string with the
 // preview on, save it and look at its bytes in the hex window.
-void DemoTest::translatorRoad()
+void DemoTest::typedTranslationIsPreviewedAndSaved()
 {
     DemoFixture f;
     f.openDemo();
-    QCOMPARE(f.form->bList->count(), 3);
+    QCOMPARE(f.form->blockListBox->count(), 3);
     f.selectString(1, 3);
     f.selectString(0, 2);
     QCOMPARE(f.memo().textCursor().block().text(), QStringLiteral(".STRING 2"));
-    f.form->menu.DTT->trigger();
+    f.form->menu.showTranslation->trigger();
     f.settle();
 
     QTextCursor cursor = f.memo().textCursor();
@@ -162,11 +162,11 @@ void DemoTest::translatorRoad()
     QVERIFY2(bytes.startsWith(QStringLiteral("4B 61 6E 61")), qPrintable(bytes));  // "Kana"
     QVERIFY(bytes.contains(QStringLiteral("20 59 65 73 21 FE")));                  // " Yes!" and the line end
 
-    f.form->menu.SaveTextFile1->trigger();
+    f.form->menu.saveTextFile->trigger();
     QVERIFY(!f.memo().modified());
     QVERIFY(testing_support::readFile(f.scriptPath(0x1A8000)).find("Kana and kanji become Yes!\r\n") !=
             std::string::npos);
-    QVERIFY(f.form->HexForm->windowTitle().startsWith(QStringLiteral("Hex Data - $00")));
+    QVERIFY(f.form->hexWindow->windowTitle().startsWith(QStringLiteral("Hex Data - $00")));
 }
 
 }  // namespace scrivel::app::testing

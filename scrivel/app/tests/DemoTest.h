@@ -11,7 +11,7 @@ private slots:
     void init();
     void pictureEqualsTwinRender_data();
     void pictureEqualsTwinRender();
-    void translatorRoad();
+    void typedTranslationIsPreviewedAndSaved();
 };
 
 }  // namespace scrivel::app::testing

@@ -17,17 +17,17 @@ void ExitTest::exitWithoutUnsavedTextAsksNothing()
 {
     GuiFixture f;
     f.openRom();
-    QSignalSpy closed(f.form.get(), &TVOForm::closed);
+    QSignalSpy closed(f.form.get(), &MainWindow::closed);
     GuiFixture::activate(f.form.get());
     QTest::keyClick(f.form.get(), Qt::Key_X, Qt::AltModifier);
     f.settle();
     QCOMPARE(closed.count(), 1);
     QVERIFY(f.platform.questions().empty());
     QVERIFY(!f.form->isVisible());
-    QVERIFY(!f.form->TxtForm->isVisible());
-    QVERIFY(!f.form->HexForm->isVisible());
+    QVERIFY(!f.form->textEditorWindow->isVisible());
+    QVERIFY(!f.form->hexWindow->isVisible());
     QVERIFY(!f.form->state().romLoaded);
-    QVERIFY(f.form->state().ScreenBuffer.empty());
+    QVERIFY(f.form->state().rendered.picture.pixels.empty());
 }
 
 void ExitTest::exitWithUnsavedText_data()
@@ -49,10 +49,10 @@ void ExitTest::exitWithUnsavedText()
     f.openRom();
     const std::string before = testing_support::readFile(f.scriptPath(0x1A8000));
     QTest::keyClicks(&f.memo(), "Edited");
-    QSignalSpy closed(f.form.get(), &TVOForm::closed);
+    QSignalSpy closed(f.form.get(), &MainWindow::closed);
     f.platform.clearRecords();
     f.platform.queueAnswer(static_cast<platform::Answer>(answer));
-    f.form->menu.Exit1->trigger();
+    f.form->menu.exit->trigger();
     f.settle();
 
     QCOMPARE(f.platform.questions().size(), size_t{1});
@@ -80,7 +80,7 @@ void ExitTest::failedSaveOnExitKeepsProgramOpen()
     f.openRom();
     QTest::keyClicks(&f.memo(), "Edited");
     std::filesystem::remove_all(f.dir / "Dumps");
-    QSignalSpy closed(f.form.get(), &TVOForm::closed);
+    QSignalSpy closed(f.form.get(), &MainWindow::closed);
     f.platform.clearRecords();
     f.platform.queueAnswer(platform::Answer::Yes);
     f.form->close();

@@ -60,7 +60,7 @@ GuiFixture::GuiFixture()
     dir.enter();
     testing_support::writeFile(dir / "rom.sfc", fixtureRom());
     testing_support::writeFile(dir / "blocks.txt", fixtureBlocks());
-    form = std::make_unique<TVOForm>(platform);
+    form = std::make_unique<MainWindow>(platform);
     form->showAll();
     if (!QTest::qWaitForWindowExposed(form.get())) qWarning("the main window was not exposed");
     settle();
@@ -76,7 +76,7 @@ void GuiFixture::openRom()
 {
     platform.queueChoice(path("rom.sfc"));
     platform.queueChoice(path("blocks.txt"));
-    form->menu.OpenBinaryTextData1->trigger();
+    form->menu.openRom->trigger();
     settle();
 }
 
@@ -103,7 +103,7 @@ std::string GuiFixture::scriptPath(uint32_t blockAddress) const
 
 QImage GuiFixture::videoPicture()
 {
-    return form->Video->grab().toImage().convertToFormat(QImage::Format_RGB888);
+    return form->screenWidget->grab().toImage().convertToFormat(QImage::Format_RGB888);
 }
 
 }  // namespace scrivel::app::testing

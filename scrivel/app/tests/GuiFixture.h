@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "VO_Main.h"
+#include "MainWindow.h"
 #include "platform/ScriptedPlatform.h"
 #include "testing/TempDir.h"
 
@@ -35,13 +35,13 @@ public:
 
     std::string path(const std::string& name) const { return (dir / name).string(); }
     std::string scriptPath(uint32_t blockAddress) const;
-    ScriptMemo& memo() { return *form->TxtForm->TDMemo; }
-    // What Video shows on screen, as 24-bit pixels.
+    ScriptTextEdit& memo() { return *form->textEditorWindow->scriptEdit; }
+    // What screenWidget shows on screen, as 24-bit pixels.
     QImage videoPicture();
 
     testing_support::TempDir dir;
     platform::ScriptedPlatform platform;
-    std::unique_ptr<TVOForm> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 }  // namespace scrivel::app::testing

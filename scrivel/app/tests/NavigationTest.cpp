@@ -16,7 +16,7 @@ namespace scrivel::app::testing {
 namespace {
 
 // The text of the editor's top visible row, as the widget itself places it.
-QString topVisibleText(ScriptMemo& memo)
+QString topVisibleText(ScriptTextEdit& memo)
 {
     QTextCursor cursor = memo.cursorForPosition(QPoint(4, 4));
     cursor.movePosition(QTextCursor::StartOfLine);
@@ -25,7 +25,7 @@ QString topVisibleText(ScriptMemo& memo)
 }
 
 // Puts the caret at the start of the line after the marker of string n.
-void caretIntoSection(ScriptMemo& memo, int n)
+void caretIntoSection(ScriptTextEdit& memo, int n)
 {
     const int marker = memo.find(".STRING " + std::to_string(n), 0);
     QVERIFY(marker >= 0);
@@ -40,34 +40,34 @@ void caretIntoSection(ScriptMemo& memo, int n)
 void NavigationTest::openRomToFirstPicture()
 {
     GuiFixture f;
-    TVOForm& vo = *f.form;
+    MainWindow& vo = *f.form;
     f.openRom();
 
     QCOMPARE(f.platform.messages(), std::vector<std::string>{"ROM loaded successfully!"});
     QCOMPARE(f.platform.dialogs().size(), size_t{2});
     QCOMPARE(f.platform.dialogs()[1].request.title, std::string("Open Text Block Data File"));
-    QVERIFY(vo.menu.LoadDataFile->isEnabled());
+    QVERIFY(vo.menu.loadDataFile->isEnabled());
     QCOMPARE(vo.windowTitle(), QStringLiteral("Script Editor: Varkel Osti - [ blocks.txt ]"));
-    QCOMPARE(vo.bList->count(), 2);
-    QCOMPARE(vo.bList->entry(0), std::string("Block 1A8000"));
-    QCOMPARE(vo.bList->toolTip(), QStringLiteral("2 item(s)"));
-    QCOMPARE(vo.bList->selected(), 0);
-    QCOMPARE(vo.pList->count(), 3);
-    QCOMPARE(vo.pList->entry(1), std::string("String# 1    "));
-    QCOMPARE(vo.pList->selected(), 0);
-    QCOMPARE(vo.pList->toolTip(), QStringLiteral("3 item(s)"));
+    QCOMPARE(vo.blockListBox->count(), 2);
+    QCOMPARE(vo.blockListBox->entry(0), std::string("Block 1A8000"));
+    QCOMPARE(vo.blockListBox->toolTip(), QStringLiteral("2 item(s)"));
+    QCOMPARE(vo.blockListBox->selected(), 0);
+    QCOMPARE(vo.stringListBox->count(), 3);
+    QCOMPARE(vo.stringListBox->entry(1), std::string("String# 1    "));
+    QCOMPARE(vo.stringListBox->selected(), 0);
+    QCOMPARE(vo.stringListBox->toolTip(), QStringLiteral("3 item(s)"));
     QCOMPARE(vo.statusText(0), QStringLiteral("Offset: 1A9000 | PTR: 9000 -> 1A8000"));
     QVERIFY(!f.memo().modified());
     QVERIFY(f.memo().text().rfind("// Do not erase these: ", 0) == 0);
 
     // The hex window holds the string and names the cursor byte's address.
-    QCOMPARE(vo.hexModel().HexCount, uint16_t(fixtureString(0).size()));
-    QCOMPARE(vo.HexForm->windowTitle(), QStringLiteral("Hex Data - $001A9000"));
+    QCOMPARE(vo.hexModel().count, uint16_t(fixtureString(0).size()));
+    QCOMPARE(vo.hexWindow->windowTitle(), QStringLiteral("Hex Data - $001A9000"));
 
     // The picture on screen is the bitmap, pixel for pixel, and shows the
     // framed window with its blue inside.
     const QImage shown = f.videoPicture();
-    const QImage bitmap = vo.Video->bitmap().convertToFormat(QImage::Format_RGB888);
+    const QImage bitmap = vo.screenWidget->bitmap().convertToFormat(QImage::Format_RGB888);
     QCOMPARE(shown.size(), QSize(320, 369));
     QCOMPARE(shown, bitmap);
     QCOMPARE(shown.pixelColor(8 + 10, 8 + 30).blue() > 0, true);
@@ -80,21 +80,21 @@ void NavigationTest::stringSelectionByArrowKeys()
     f.openRom();
     const QImage first = f.videoPicture();
     GuiFixture::activate(f.form.get());
-    f.form->pList->setFocus();
-    QTest::keyClick(f.form->pList, Qt::Key_Down);
+    f.form->stringListBox->setFocus();
+    QTest::keyClick(f.form->stringListBox, Qt::Key_Down);
     f.settle();
-    QCOMPARE(f.form->state().CurrentString, 1);
+    QCOMPARE(f.form->state().currentString, 1);
     QCOMPARE(f.form->statusText(0), QStringLiteral("Offset: 1A9040 | PTR: 9040 -> 1A8002"));
     QVERIFY(f.videoPicture() != first);
     // The marker of the string is the editor's top line and holds the caret.
     QCOMPARE(f.memo().textCursor().block().text(), QStringLiteral(".STRING 1"));
 
     // A click on the entry already selected runs string selection again.
-    f.form->state().CurrentPointer = 0;
-    const QRect entry = f.form->pList->visualItemRect(f.form->pList->item(1));
-    QTest::mouseClick(f.form->pList->viewport(), Qt::LeftButton, {}, entry.center());
+    f.form->state().currentPointer = 0;
+    const QRect entry = f.form->stringListBox->visualItemRect(f.form->stringListBox->item(1));
+    QTest::mouseClick(f.form->stringListBox->viewport(), Qt::LeftButton, {}, entry.center());
     f.settle();
-    QCOMPARE(f.form->state().CurrentPointer, uint16_t(0x9040));
+    QCOMPARE(f.form->state().currentPointer, uint16_t(0x9040));
 }
 
 void NavigationTest::newBlockGetsTemplateFile()
@@ -102,7 +102,7 @@ void NavigationTest::newBlockGetsTemplateFile()
     GuiFixture f;
     f.openRom();
     const std::string expected = testing_support::readFile(f.scriptPath(0x1A8000));
-    QCOMPARE(expected, scriptTemplate(3));
+    QCOMPARE(expected, script::scriptTemplate(3));
     QCOMPARE(expected.size(), size_t{143});
     QVERIFY(expected.find("\r\n.STRING 2\r\n\r\n\r\n\r\n.ENDS\r\n") != std::string::npos);
     // The editor shows it line for line.
@@ -130,8 +130,8 @@ void NavigationTest::blockSwitchAsksAboutUnsavedText()
     f.platform.clearRecords();
     f.platform.queueAnswer(save ? platform::Answer::Yes : platform::Answer::No);
     GuiFixture::activate(f.form.get());
-    f.form->bList->setFocus();
-    QTest::keyClick(f.form->bList, Qt::Key_Down);
+    f.form->blockListBox->setFocus();
+    QTest::keyClick(f.form->blockListBox, Qt::Key_Down);
     f.settle();
 
     QCOMPARE(f.platform.questions().size(), size_t{1});
@@ -145,17 +145,17 @@ void NavigationTest::blockSwitchAsksAboutUnsavedText()
         QCOMPARE(after, before);
     }
     // The editor now shows block 1's fresh file, unmodified.
-    QCOMPARE(f.form->state().CurrentBlock, 1);
-    QCOMPARE(f.form->pList->count(), 20);
+    QCOMPARE(f.form->state().currentBlock, 1);
+    QCOMPARE(f.form->stringListBox->count(), 20);
     QVERIFY(f.memo().text().find(".STRING 19") != std::string::npos);
     QVERIFY(!f.memo().modified());
 
     // Switching back with nothing changed asks nothing.
     f.platform.clearRecords();
-    QTest::keyClick(f.form->bList, Qt::Key_Up);
+    QTest::keyClick(f.form->blockListBox, Qt::Key_Up);
     f.settle();
     QVERIFY(f.platform.questions().empty());
-    QCOMPARE(f.form->state().CurrentBlock, 0);
+    QCOMPARE(f.form->state().currentBlock, 0);
 }
 
 void NavigationTest::saveWritesCrLfAndClearsFlag()
@@ -169,13 +169,13 @@ void NavigationTest::saveWritesCrLfAndClearsFlag()
     f.memo().insertPlainText(longLine);
     QVERIFY(f.memo().modified());
     f.platform.clearRecords();
-    f.form->menu.SaveTextFile1->trigger();
+    f.form->menu.saveTextFile->trigger();
     QCOMPARE(f.platform.messages(), std::vector<std::string>{"Text file was saved!"});
     QVERIFY(!f.memo().modified());
     const std::string saved = testing_support::readFile(f.scriptPath(0x1A8000));
     const std::string latin1Line = longLine.toLatin1().toStdString();
     QVERIFY(saved.find(".STRING 1\r\n" + latin1Line + "\r\n\r\n") != std::string::npos);
-    QCOMPARE(saved.size(), scriptTemplate(3).size() + latin1Line.size());
+    QCOMPARE(saved.size(), script::scriptTemplate(3).size() + latin1Line.size());
     QVERIFY(saved.find('\xE9') != std::string::npos);  // one byte per character
 
     // Reloading the saved file gives the same text back.
@@ -192,7 +192,7 @@ void NavigationTest::failedSaveKeepsFlag()
     QTest::keyClicks(&f.memo(), "x");
     std::filesystem::remove_all(f.dir / "Dumps");
     f.platform.clearRecords();
-    f.form->menu.SaveTextFile1->trigger();
+    f.form->menu.saveTextFile->trigger();
     QCOMPARE(f.platform.messages().size(), size_t{1});
     QVERIFY(f.platform.messages()[0] != "Text file was saved!");
     QVERIFY(!f.platform.messages()[0].empty());
@@ -206,14 +206,14 @@ void NavigationTest::uncreatableScriptFileLeavesEditorEmpty()
     f.openRom();
     caretIntoSection(f.memo(), 0);
     QTest::keyClicks(&f.memo(), "Block A text");
-    f.form->menu.SaveTextFile1->trigger();
+    f.form->menu.saveTextFile->trigger();
     const std::string blockA = testing_support::readFile(f.scriptPath(0x1A8000));
     // Block 1's file cannot be made: a folder stands where it would go.
     std::filesystem::create_directory(f.scriptPath(0x1A8100));
     QTest::keyClicks(&f.memo(), " more");
     f.platform.clearRecords();
     f.platform.queueAnswer(platform::Answer::No);
-    f.form->bList->setCurrentRow(1);
+    f.form->blockListBox->setCurrentRow(1);
     f.settle();
     QCOMPARE(f.platform.messages(),
              std::vector<std::string>{"Error: Could not create script file!\n" + f.scriptPath(0x1A8100)});
@@ -222,7 +222,7 @@ void NavigationTest::uncreatableScriptFileLeavesEditorEmpty()
     // Text typed now has no file to go to: saving it writes nothing anywhere.
     QTest::keyClicks(&f.memo(), "stray");
     f.platform.clearRecords();
-    f.form->menu.SaveTextFile1->trigger();
+    f.form->menu.saveTextFile->trigger();
     QCOMPARE(f.platform.messages().size(), size_t{1});
     QVERIFY(f.platform.messages()[0].rfind("Error", 0) == 0);
     QVERIFY(f.memo().modified());
@@ -234,21 +234,21 @@ void NavigationTest::markerSearchScrollsMarkerToTop()
     GuiFixture f;
     f.openRom();
     GuiFixture::activate(f.form.get());
-    f.form->bList->setFocus();
-    QTest::keyClick(f.form->bList, Qt::Key_Down);  // block 1: 20 strings
+    f.form->blockListBox->setFocus();
+    QTest::keyClick(f.form->blockListBox, Qt::Key_Down);  // block 1: 20 strings
     f.settle();
     for (int n : {12, 5, 13}) {
-        f.form->pList->setCurrentRow(n);  // a user's selection runs the click
+        f.form->stringListBox->setCurrentRow(n);  // a user's selection runs the click
         f.settle();
-        QCOMPARE(f.form->state().CurrentString, n);
+        QCOMPARE(f.form->state().currentString, n);
         const QString marker = QStringLiteral(".STRING %1").arg(n);
         QCOMPARE(topVisibleText(f.memo()), marker);
-        QCOMPARE(f.form->state().FoundLine, 5 + 8 * n);
+        QCOMPARE(f.form->state().foundLine, 5 + 8 * n);
         QCOMPARE(f.memo().firstVisibleLine(), 5 + 8 * n);
         QCOMPARE(f.memo().textCursor().position(), f.memo().find(marker.toStdString(), 0));
     }
     // Near the end the text cannot scroll the marker to the top.
-    f.form->pList->setCurrentRow(19);
+    f.form->stringListBox->setCurrentRow(19);
     f.settle();
     QCOMPARE(f.memo().verticalScrollBar()->value(), f.memo().verticalScrollBar()->maximum());
     QCOMPARE(f.memo().textCursor().block().text(), QStringLiteral(".STRING 19"));
@@ -270,15 +270,15 @@ void NavigationTest::wrappedLinesCountAsDisplayed()
     for (int i = 0; i < rows; ++i) wrapped += f.memo().line(i).size();
     QCOMPARE(wrapped, size_t{120});
 
-    f.form->pList->setCurrentRow(1);
+    f.form->stringListBox->setCurrentRow(1);
     f.settle();
-    f.form->pList->setCurrentRow(0);
+    f.form->stringListBox->setCurrentRow(0);
     f.settle();
-    QCOMPARE(f.form->state().FoundLine, rows + 5);
+    QCOMPARE(f.form->state().foundLine, rows + 5);
     QCOMPARE(topVisibleText(f.memo()), QStringLiteral(".STRING 0"));
 
     // Narrowing the window wraps more: the same marker lies further down.
-    f.form->TxtForm->resize(200, 266);
+    f.form->textEditorWindow->resize(200, 266);
     f.settle();
     QVERIFY(f.memo().lineFromPosition(121) > rows);
 }
@@ -288,12 +288,12 @@ void NavigationTest::previewFollowsTypingAndKeepsCaret()
     GuiFixture f;
     f.openRom();
     const QImage romPicture = f.videoPicture();
-    f.form->menu.DTT->trigger();
+    f.form->menu.showTranslation->trigger();
     f.settle();
-    QVERIFY(f.form->menu.DTT->isChecked());
+    QVERIFY(f.form->menu.showTranslation->isChecked());
     // The empty section of string 0 compiles to two line ends and the end:
     // an empty window three lines tall.
-    QCOMPARE(f.form->hexModel().HexCount, uint16_t(3));
+    QCOMPARE(f.form->hexModel().count, uint16_t(3));
     const QImage empty = f.videoPicture();
     QVERIFY(empty != romPicture);
 
@@ -304,13 +304,13 @@ void NavigationTest::previewFollowsTypingAndKeepsCaret()
     f.settle();
     QCOMPARE(f.memo().textCursor().position(), caret + 2);
     QVERIFY(!f.memo().textCursor().hasSelection());
-    QCOMPARE(f.form->hexModel().HexBytes[0], uint8_t('H'));
-    QCOMPARE(f.form->hexModel().HexBytes[1], uint8_t('i'));
+    QCOMPARE(f.form->hexModel().bytes[0], uint8_t('H'));
+    QCOMPARE(f.form->hexModel().bytes[1], uint8_t('i'));
     QVERIFY(f.videoPicture() != empty);
-    QCOMPARE(f.videoPicture(), f.form->Video->bitmap().convertToFormat(QImage::Format_RGB888));
+    QCOMPARE(f.videoPicture(), f.form->screenWidget->bitmap().convertToFormat(QImage::Format_RGB888));
 
     // Without the preview, typing draws nothing new.
-    f.form->menu.DTT->trigger();
+    f.form->menu.showTranslation->trigger();
     f.settle();
     const QImage back = f.videoPicture();
     QCOMPARE(back, romPicture);

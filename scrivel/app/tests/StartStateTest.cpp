@@ -12,26 +12,26 @@ namespace scrivel::app::testing {
 void StartStateTest::windowsCaptionsAndPlaces()
 {
     GuiFixture f;
-    TVOForm& vo = *f.form;
+    MainWindow& vo = *f.form;
     QCOMPARE(vo.windowTitle(), QStringLiteral("Script Editor: Varkel Osti"));
     QCOMPARE(vo.pos(), QPoint(5, 56));
-    QCOMPARE(vo.Video->size(), QSize(320, 369));
-    QCOMPARE(vo.Video->bitmap().size(), QSize(320, 369));
-    QCOMPARE(vo.Video->bitmap().format(), QImage::Format_RGB16);
-    QCOMPARE(vo.Panel1->width(), 120);
-    QCOMPARE(vo.StatusBar1->height(), 19);
-    QCOMPARE(vo.bList->width(), 114);
-    QCOMPARE(vo.bList->height(), 181);  // (369 - 6) / 2 after the first resize
-    QCOMPARE(vo.pList->height(), 181);
-    QCOMPARE(vo.pList->geometry().bottom() + vo.Panel1->frameWidth() + 2, vo.Panel1->height() - 1);
-    QCOMPARE(vo.bList->font().pixelSize(), 11);
-    QVERIFY(vo.bList->font().fixedPitch());
+    QCOMPARE(vo.screenWidget->size(), QSize(320, 369));
+    QCOMPARE(vo.screenWidget->bitmap().size(), QSize(320, 369));
+    QCOMPARE(vo.screenWidget->bitmap().format(), QImage::Format_RGB16);
+    QCOMPARE(vo.listPanel->width(), 120);
+    QCOMPARE(vo.statusLine->height(), 19);
+    QCOMPARE(vo.blockListBox->width(), 114);
+    QCOMPARE(vo.blockListBox->height(), 181);  // (369 - 6) / 2 after the first resize
+    QCOMPARE(vo.stringListBox->height(), 181);
+    QCOMPARE(vo.stringListBox->geometry().bottom() + vo.listPanel->frameWidth() + 2, vo.listPanel->height() - 1);
+    QCOMPARE(vo.blockListBox->font().pixelSize(), 11);
+    QVERIFY(vo.blockListBox->font().fixedPitch());
     QCOMPARE(vo.statusText(0), QStringLiteral("Offset: 000000 | PTR: 0000"));
     QCOMPARE(vo.statusText(1), QStringLiteral("Control Codes: Visible | VWF: Inactive"));
-    QCOMPARE(vo.state().DefaultWidth, vo.width());
-    QCOMPARE(vo.state().DefaultHeight, vo.height());
+    QCOMPARE(vo.defaultSize().width(), vo.width());
+    QCOMPARE(vo.defaultSize().height(), vo.height());
 
-    QWidget& txt = *vo.TxtForm;
+    QWidget& txt = *vo.textEditorWindow;
     QVERIFY(txt.isVisible());
     QCOMPARE(txt.windowTitle(), QStringLiteral("Text Editor"));
     QCOMPARE(txt.frameGeometry(), QRect(454, 56, 294, 266));
@@ -41,7 +41,7 @@ void StartStateTest::windowsCaptionsAndPlaces()
     QVERIFY(!f.memo().modified());
     QCOMPARE(f.memo().lineCount(), 0);
 
-    QWidget& hex = *vo.HexForm;
+    QWidget& hex = *vo.hexWindow;
     QVERIFY(hex.isVisible());
     QCOMPARE(hex.windowTitle(), QStringLiteral("Hex Data"));
     QCOMPARE(hex.frameGeometry().topLeft(), QPoint(454, 323));
@@ -101,12 +101,12 @@ void StartStateTest::menuOrder()
         for (QAction* a : menu->actions()) list << a->objectName();
         return list.join(' ');
     };
-    QCOMPARE(f.form->menu.MainMenu1->objectName(), QStringLiteral("MainMenu1"));
-    QCOMPARE(f.form->menu.File1->title(), QStringLiteral("&File"));
-    QCOMPARE(f.form->menu.View1->title(), QStringLiteral("&View"));
-    QCOMPARE(names(f.form->menu.File1),
+    QCOMPARE(f.form->menu.menuBar->objectName(), QStringLiteral("MainMenu1"));
+    QCOMPARE(f.form->menu.fileMenu->title(), QStringLiteral("&File"));
+    QCOMPARE(f.form->menu.viewMenu->title(), QStringLiteral("&View"));
+    QCOMPARE(names(f.form->menu.fileMenu),
              QStringLiteral("OpenBinaryTextData1 LoadDataFile N2 SaveTextFile1 N1 Exit1"));
-    QCOMPARE(names(f.form->menu.View1),
+    QCOMPARE(names(f.form->menu.viewMenu),
              QStringLiteral("DisplayTextEditor1 DTT ViewHexData1 N3 HideCodes N4 UseVWFRoutine1 DefaultWindowSize1"));
 }
 

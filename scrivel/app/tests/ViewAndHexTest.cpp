@@ -14,30 +14,30 @@ void ViewAndHexTest::viewTogglesByShortcut()
     GuiFixture f;
     f.openRom();
     GuiFixture::activate(f.form.get());
-    f.form->pList->setFocus();
-    QTest::keyClick(f.form->pList, Qt::Key_Down);  // string 1 holds control codes
+    f.form->stringListBox->setFocus();
+    QTest::keyClick(f.form->stringListBox, Qt::Key_Down);  // string 1 holds control codes
     f.settle();
     const QImage codesShown = f.videoPicture();
 
     QTest::keyClick(f.form.get(), Qt::Key_H, Qt::ControlModifier);
     f.settle();
-    QVERIFY(f.form->menu.HideCodes->isChecked());
-    QVERIFY(f.form->state().Checks.HideCodes);
+    QVERIFY(f.form->menu.hideCodes->isChecked());
+    QVERIFY(f.form->state().checks.hideCodes);
     QCOMPARE(f.form->statusText(1), QStringLiteral("Control Codes: Hidden | VWF: Inactive"));
     const QImage codesHidden = f.videoPicture();
     QVERIFY(codesHidden != codesShown);
 
     QTest::keyClick(f.form.get(), Qt::Key_U, Qt::ControlModifier);
     f.settle();
-    QVERIFY(f.form->menu.UseVWFRoutine1->isChecked());
+    QVERIFY(f.form->menu.variableWidth->isChecked());
     QCOMPARE(f.form->statusText(1), QStringLiteral("Control Codes: Hidden | VWF: Active"));
     QVERIFY(f.videoPicture() != codesHidden);
 
     QTest::keyClick(f.form.get(), Qt::Key_U, Qt::ControlModifier);
     QTest::keyClick(f.form.get(), Qt::Key_H, Qt::ControlModifier);
     f.settle();
-    QVERIFY(!f.form->menu.HideCodes->isChecked());
-    QVERIFY(!f.form->menu.UseVWFRoutine1->isChecked());
+    QVERIFY(!f.form->menu.hideCodes->isChecked());
+    QVERIFY(!f.form->menu.variableWidth->isChecked());
     QCOMPARE(f.form->statusText(1), QStringLiteral("Control Codes: Visible | VWF: Inactive"));
     QCOMPARE(f.videoPicture(), codesShown);
 }
@@ -45,50 +45,50 @@ void ViewAndHexTest::viewTogglesByShortcut()
 void ViewAndHexTest::togglesBeforeAnyRom()
 {
     GuiFixture f;
-    f.form->menu.UseVWFRoutine1->trigger();
+    f.form->menu.variableWidth->trigger();
     f.settle();
-    QVERIFY(f.form->menu.UseVWFRoutine1->isChecked());
+    QVERIFY(f.form->menu.variableWidth->isChecked());
     QCOMPARE(f.form->statusText(1), QStringLiteral("Control Codes: Visible | VWF: Active"));
     QCOMPARE(f.videoPicture().pixelColor(100, 100), QColor(Qt::black));
-    QCOMPARE(f.form->HexForm->windowTitle(), QStringLiteral("Hex Data"));
+    QCOMPARE(f.form->hexWindow->windowTitle(), QStringLiteral("Hex Data"));
 }
 
 void ViewAndHexTest::hexWindowKeysAndCaption()
 {
     GuiFixture f;
     f.openRom();
-    THexForm* hex = f.form->HexForm.get();
-    HexModel& model = f.form->hexModel();
+    HexWindow* hex = f.form->hexWindow.get();
+    editor::HexModel& model = f.form->hexModel();
     QCOMPARE(hex->windowTitle(), QStringLiteral("Hex Data - $001A9000"));
-    QCOMPARE(model.HexRows, 9);
+    QCOMPARE(model.rows, 9);
 
     QTest::keyClick(hex, Qt::Key_Right);
-    QCOMPARE(model.CursorColumn, 1);
+    QCOMPARE(model.cursorColumn, 1);
     QCOMPARE(hex->windowTitle(), QStringLiteral("Hex Data - $001A9001"));
     QTest::keyClick(hex, Qt::Key_Left);
     QTest::keyClick(hex, Qt::Key_Left);  // from the first cell to column 15
-    QCOMPARE(model.CursorColumn, 15);
-    QCOMPARE(model.CursorRow, 0);
-    QCOMPARE(model.TopOffset, 0);
+    QCOMPARE(model.cursorColumn, 15);
+    QCOMPARE(model.cursorRow, 0);
+    QCOMPARE(model.topOffset, 0);
     // Past the string's end the caption stays at its closing 0xFF.
     QCOMPARE(hex->windowTitle(), QStringLiteral("Hex Data - $001A9007"));
     QTest::keyClick(hex, Qt::Key_A);  // other keys do nothing
-    QCOMPARE(model.CursorColumn, 15);
+    QCOMPARE(model.cursorColumn, 15);
 
     for (int i = 0; i < 8; ++i) QTest::keyClick(hex, Qt::Key_Down);
-    QCOMPARE(model.CursorRow, 8);
+    QCOMPARE(model.cursorRow, 8);
     QTest::keyClick(hex, Qt::Key_Right);  // column 15 of the bottom row: the grid advances
-    QCOMPARE(model.CursorColumn, 0);
-    QCOMPARE(model.CursorRow, 8);
-    QCOMPARE(model.TopOffset, 16);
+    QCOMPARE(model.cursorColumn, 0);
+    QCOMPARE(model.cursorRow, 8);
+    QCOMPARE(model.topOffset, 16);
     QTest::keyClick(hex, Qt::Key_Up);
-    QCOMPARE(model.CursorRow, 7);
+    QCOMPARE(model.cursorRow, 7);
 
     // The cursor keeps its cell for the next string.
-    f.form->pList->setCurrentRow(2);
+    f.form->stringListBox->setCurrentRow(2);
     f.settle();
-    QCOMPARE(model.TopOffset, 0);
-    QCOMPARE(model.CursorRow, 7);
+    QCOMPARE(model.topOffset, 0);
+    QCOMPARE(model.cursorRow, 7);
     QCOMPARE(hex->windowTitle(), QStringLiteral("Hex Data - $001A9085"));
 }
 
@@ -96,7 +96,7 @@ void ViewAndHexTest::hexWindowDrawsGridAndGlyph()
 {
     GuiFixture f;
     f.openRom();
-    THexForm* hex = f.form->HexForm.get();
+    HexWindow* hex = f.form->hexWindow.get();
     const QImage shot = hex->grab().toImage();
     // The cursor cell has a white background, the splitter is white, and
     // the other cells are black behind their digits.
@@ -135,23 +135,23 @@ void ViewAndHexTest::ctrlXShowsHexOnlyInMainWindow()
 {
     GuiFixture f;
     f.openRom();
-    f.form->HexForm->close();
-    QVERIFY(!f.form->HexForm->isVisible());
+    f.form->hexWindow->close();
+    QVERIFY(!f.form->hexWindow->isVisible());
 
     // In the text editor Ctrl+X cuts.
-    GuiFixture::activate(f.form->TxtForm.get());
+    GuiFixture::activate(f.form->textEditorWindow.get());
     f.memo().setFocus();
     f.memo().selectAll();
     QTest::keyClick(&f.memo(), Qt::Key_X, Qt::ControlModifier);
     f.settle();
-    QVERIFY(!f.form->HexForm->isVisible());
+    QVERIFY(!f.form->hexWindow->isVisible());
     QCOMPARE(f.memo().lineCount(), 0);
 
     GuiFixture::activate(f.form.get());
     QTest::keyClick(f.form.get(), Qt::Key_X, Qt::ControlModifier);
     f.settle();
-    QVERIFY(f.form->HexForm->isVisible());
-    QCOMPARE(f.form->HexForm->windowTitle(), QStringLiteral("Hex Data - $001A9000"));
+    QVERIFY(f.form->hexWindow->isVisible());
+    QCOMPARE(f.form->hexWindow->windowTitle(), QStringLiteral("Hex Data - $001A9000"));
 }
 
 void ViewAndHexTest::displayTextEditorBringsItBack()
@@ -160,11 +160,11 @@ void ViewAndHexTest::displayTextEditorBringsItBack()
     f.openRom();
     QTest::keyClicks(&f.memo(), "kept");
     const std::string text = f.memo().text();
-    f.form->TxtForm->close();
-    QVERIFY(!f.form->TxtForm->isVisible());
+    f.form->textEditorWindow->close();
+    QVERIFY(!f.form->textEditorWindow->isVisible());
     QVERIFY(f.form->isVisible());
-    f.form->menu.DisplayTextEditor1->trigger();
-    QVERIFY(f.form->TxtForm->isVisible());
+    f.form->menu.showTextEditor->trigger();
+    QVERIFY(f.form->textEditorWindow->isVisible());
     QCOMPARE(f.memo().text(), text);
     QVERIFY(f.memo().modified());
 }
@@ -172,43 +172,43 @@ void ViewAndHexTest::displayTextEditorBringsItBack()
 void ViewAndHexTest::defaultWindowSizeAndListHeights()
 {
     GuiFixture f;
-    TVOForm& vo = *f.form;
+    MainWindow& vo = *f.form;
     const QSize start = vo.size();
     vo.resize(700, 620);
     f.settle();
-    QCOMPARE(vo.Video->height(), 620 - (start.height() - 369));
-    QCOMPARE(vo.bList->height(), (vo.Video->height() - 6) >> 1);
-    QCOMPARE(vo.pList->height(), (vo.Video->height() - 6) >> 1);
-    QCOMPARE(vo.bList->y(), vo.Panel1->height() - vo.pList->geometry().bottom() - 1);
-    QCOMPARE(vo.bList->width(), 114);
+    QCOMPARE(vo.screenWidget->height(), 620 - (start.height() - 369));
+    QCOMPARE(vo.blockListBox->height(), (vo.screenWidget->height() - 6) >> 1);
+    QCOMPARE(vo.stringListBox->height(), (vo.screenWidget->height() - 6) >> 1);
+    QCOMPARE(vo.blockListBox->y(), vo.listPanel->height() - vo.stringListBox->geometry().bottom() - 1);
+    QCOMPARE(vo.blockListBox->width(), 114);
 
     GuiFixture::activate(&vo);
     QTest::keyClick(&vo, Qt::Key_W, Qt::ControlModifier);
     f.settle();
-    QCOMPARE(vo.size(), QSize(vo.state().DefaultWidth, vo.state().DefaultHeight));
+    QCOMPARE(vo.size(), vo.defaultSize());
     QCOMPARE(vo.size(), start);
-    QCOMPARE(vo.Video->size(), QSize(320, 369));
-    QCOMPARE(vo.bList->height(), 181);
-    QCOMPARE(vo.pList->height(), 181);
+    QCOMPARE(vo.screenWidget->size(), QSize(320, 369));
+    QCOMPARE(vo.blockListBox->height(), 181);
+    QCOMPARE(vo.stringListBox->height(), 181);
 }
 
 void ViewAndHexTest::resizingNeverTouchesScreenBuffer()
 {
     GuiFixture f;
     f.openRom();
-    const std::vector<uint16_t> buffer = f.form->state().ScreenBuffer;
-    const QImage bitmap = f.form->Video->bitmap();
+    const std::vector<uint16_t> buffer = f.form->state().rendered.picture.pixels;
+    const QImage bitmap = f.form->screenWidget->bitmap();
     f.form->resize(800, 700);
     f.settle();
-    f.form->Video->repaint();
-    f.form->HexForm->close();
-    f.form->menu.ViewHexData1->trigger();
+    f.form->screenWidget->repaint();
+    f.form->hexWindow->close();
+    f.form->menu.showHexData->trigger();
     f.settle();
-    QVERIFY(f.form->state().ScreenBuffer == buffer);
-    QCOMPARE(f.form->Video->bitmap(), bitmap);
+    QVERIFY(f.form->state().rendered.picture.pixels == buffer);
+    QCOMPARE(f.form->screenWidget->bitmap(), bitmap);
     // The same picture, stretched over the larger screen.
     const QImage shown = f.videoPicture();
-    QCOMPARE(shown.size(), f.form->Video->size());
+    QCOMPARE(shown.size(), f.form->screenWidget->size());
     QCOMPARE(shown.pixelColor(shown.width() - 1, shown.height() - 1),
              bitmap.pixelColor(bitmap.width() - 1, bitmap.height() - 1));
 }

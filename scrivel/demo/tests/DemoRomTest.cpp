@@ -1,7 +1,6 @@
 #include "DemoRom.h"
 #include "GameText.h"
 
-#include "editor/EditorState.h"
 #include "rom/Pointers.h"
 
 #include <gtest/gtest.h>
@@ -16,25 +15,22 @@ namespace {
 TEST(DemoRom, CarriesTheTitleAndEveryStringWhereTheEditorLooksForIt)
 {
     const auto blocks = demoBlocks();
-    auto s = std::make_unique<EditorState>();
-    s->RomImage = buildDemoRom(blocks);
-    ASSERT_EQ(s->RomImage.size(), DemoRomSize);
-    EXPECT_EQ(std::string(s->RomImage.begin() + 0x7FC0, s->RomImage.begin() + 0x7FC0 + 13), "VARKEL -OSTI-");
+    const std::vector<uint8_t> image = buildDemoRom(blocks);
+    ASSERT_EQ(image.size(), DemoRomSize);
+    EXPECT_EQ(std::string(image.begin() + 0x7FC0, image.begin() + 0x7FC0 + 13), "VARKEL -OSTI-");
 
     bool lowIn1A = false, highIn1A = false, otherBank = false;
     for (size_t b = 0; b < blocks.size(); ++b) {
-        s->CurrentBlock = static_cast<int>(b);
-        s->CurrentBlockAddress = blocks[b].tableAddress;
-        s->BlockTextBank[b] = blocks[b].textBank;
         for (size_t n = 0; n < blocks[b].strings.size(); ++n) {
-            s->CurrentString = static_cast<int>(n);
-            const int64_t at = lookupCurrentString(*s);
+            // The way the editor goes from a block and string number to the bytes.
+            const uint16_t pointer = rom::readPointer(image, blocks[b].tableAddress, static_cast<int32_t>(n));
+            const int64_t at = rom::snesToFileOffset(rom::stringAddress(blocks[b].textBank, pointer));
             const auto& bytes = blocks[b].strings[n].bytes;
             ASSERT_GE(at, 0);
-            EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), s->RomImage.begin() + at)) << b << "/" << n;
+            EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), image.begin() + at)) << b << "/" << n;
             EXPECT_EQ(bytes.back(), 0xFF);
-            lowIn1A |= blocks[b].textBank == 0x1A0000 && s->CurrentPointer < 0xA800;
-            highIn1A |= blocks[b].textBank == 0x1A0000 && s->CurrentPointer >= 0xA800;
+            lowIn1A |= blocks[b].textBank == 0x1A0000 && pointer < 0xA800;
+            highIn1A |= blocks[b].textBank == 0x1A0000 && pointer >= 0xA800;
             otherBank |= blocks[b].textBank != 0x1A0000 && blocks[b].textBank != 0x1D0000;
         }
     }

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace scrivel {
+namespace scrivel::render {
 namespace {
 
 int setPixels(const GlyphPicture& p) { return static_cast<int>(std::count(p.begin(), p.end(), 1)); }
@@ -103,4 +103,4 @@ TEST(GameFont, HalfTilesAndPairs)
 }
 
 }  // namespace
-}  // namespace scrivel
+}  // namespace scrivel::render

@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-namespace scrivel {
+namespace scrivel::render {
 namespace {
 
 // The row-at-once drawing must give exactly what drawing one pixel after the
@@ -35,4 +35,4 @@ TEST(GlyphCellDrawing, RowsAtOnceEqualPixelByPixel)
 }
 
 }  // namespace
-}  // namespace scrivel
+}  // namespace scrivel::render

@@ -1,8 +1,6 @@
 #include "RenderFixture.h"
 
 #include "render/Palette.h"
-#include "render/Screen.h"
-#include "rom/Pointers.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,38 +10,28 @@ namespace scrivel::testing_render {
 
 RenderFixture::RenderFixture()
 {
-    s.RomImage.assign(0x100000, 0);
-    s.romLoaded = true;
-    s.Format.LineWidth = 144;
-    s.Format.CellHeight = 16;
-    s.Format.CellWidth = 16;
-    s.Format.WideAdvance = 16;
-    s.BlockAddress[0] = TableAddress;
-    s.BlockTextBank[0] = 0x1A0000;
-    s.BlockStringCount[0] = 1;
-    s.CurrentBlock = 0;
-    s.CurrentBlockAddress = TableAddress;
-    s.CurrentString = 0;
-    const auto table = static_cast<size_t>(SnesToFileOffset(TableAddress));
-    s.RomImage[table] = StringPointer & 0xFF;
-    s.RomImage[table + 1] = StringPointer >> 8;
-    EXPECT_TRUE(setupScreen(s, ScreenW, ScreenH));
-}
-
-void RenderFixture::setString(const std::vector<uint8_t>& bytes)
-{
-    const auto at = static_cast<size_t>(SnesToFileOffset(0x1A0000 | StringPointer));
-    std::copy(bytes.begin(), bytes.end(), s.RomImage.begin() + static_cast<std::ptrdiff_t>(at));
+    format.lineWidth = 144;
+    format.cellHeight = 16;
+    format.cellWidth = 16;
+    format.wideAdvance = 16;
 }
 
 void RenderFixture::render(int cellHeight, int cellWidth)
 {
-    RenderText(s, targets, false, cellHeight, cellWidth);
+    RenderInput input;
+    input.bytes = text;
+    input.format = format;
+    input.fonts = fonts;
+    input.options = options;
+    input.options.cellHeight = cellHeight;
+    input.options.cellWidth = cellWidth;
+    renderText(input, result);
 }
 
 uint16_t RenderFixture::px(int row, int column) const
 {
-    return s.ScreenBuffer.at(static_cast<size_t>(row) * ScreenW + static_cast<size_t>(column));
+    return result.picture.pixels.at(static_cast<size_t>(row) * static_cast<size_t>(result.picture.width) +
+                                    static_cast<size_t>(column));
 }
 
 int RenderFixture::nonZeroOutside(int top, int left, int bottom, int right) const
@@ -93,7 +81,7 @@ void RenderFixture::dump(const std::string& name) const
     if (!f) return;
     std::fprintf(f, "P6\n%d %d\n255\n", ScreenW, ScreenH);
     for (int i = 0; i < ScreenW * ScreenH; ++i) {
-        const uint16_t v = s.ScreenBuffer[static_cast<size_t>(i)];
+        const uint16_t v = result.picture.pixels[static_cast<size_t>(i)];
         const unsigned char rgb[3] = {static_cast<unsigned char>(((v >> 11) & 31) * 255 / 31),
                                       static_cast<unsigned char>(((v >> 5) & 63) * 255 / 63),
                                       static_cast<unsigned char>((v & 31) * 255 / 31)};

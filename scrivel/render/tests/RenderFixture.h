@@ -1,59 +1,30 @@
 #pragma once
-// A small editor state for renderer tests: a 1 MiB image whose block 0 has
-// its pointer table at 1A8000 and string 0 at 1A9000, the default format,
-// and a 320 x 369 screen.
+// The renderer on its own: a string's bytes, the default format, the
+// program's fonts and a 320 x 369 screen.
 
-#include "editor/EditorState.h"
-#include "editor/EditorView.h"
-#include "editor/HexModel.h"
 #include "render/GlyphPictures.h"
 #include "render/Renderer.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace scrivel::testing_render {
 
-constexpr int ScreenW = 320;
-constexpr int ScreenH = 369;
-constexpr uint32_t TableAddress = 0x1A8000;
-constexpr uint16_t StringPointer = 0x9000;
+using namespace scrivel::render;
 
-class RecordingScreen : public ScreenView {
-public:
-    void clearBitmap() override { ++clears; }
-    void present(const uint16_t* pixels, int width, int height) override
-    {
-        ++presents;
-        shown.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height));
-    }
-    int clears = 0;
-    int presents = 0;
-    std::vector<uint16_t> shown;
-};
-
-class CountingHexView : public HexView {
-public:
-    void bytesChanged() override
-    {
-        ++changes;
-        if (onChange) onChange();
-    }
-    int changes = 0;
-    std::function<void()> onChange;
-};
+constexpr int ScreenW = ScreenWidth;
+constexpr int ScreenH = ScreenHeight;
 
 class RenderFixture : public ::testing::Test {
 protected:
     RenderFixture();
 
-    // Puts bytes (with no 0xFF added) where string 0 starts.
-    void setString(const std::vector<uint8_t>& bytes);
+    // The string to draw (no 0xFF is added).
+    void setString(const std::vector<uint8_t>& bytes) { text = bytes; }
     void render(int cellHeight = 16, int cellWidth = 16);
+    const Layout& layout() const { return result.layout; }
 
     uint16_t px(int row, int column) const;
     // Pixels in the visible screen other than 0, outside the given rectangle.
@@ -69,12 +40,11 @@ protected:
     // Writes the visible screen as a PPM file when RENDER_DUMP_DIR is set.
     void dump(const std::string& name) const;
 
-    std::unique_ptr<EditorState> state = std::make_unique<EditorState>();
-    EditorState& s = *state;
-    HexModel hex;
-    RecordingScreen screen;
-    CountingHexView hexView;
-    RenderTargets targets{screen, hex, hexView};
+    std::vector<uint8_t> text;
+    rom::FontFormat format;
+    Fonts fonts = builtInFonts();
+    RenderOptions options;
+    RenderResult result;
 };
 
 }  // namespace scrivel::testing_render

@@ -6,8 +6,6 @@
 #include "RenderFixture.h"
 
 #include "render/Palette.h"
-#include "render/Screen.h"
-#include "rom/Pointers.h"
 
 namespace scrivel::testing_render {
 namespace {
@@ -17,43 +15,28 @@ constexpr uint8_t GlyphA = 0x0A;
 
 using RendererLimits = RenderFixture;
 
-TEST_F(RendererLimits, AStringRunningToTheImageEndStopsThere)
+TEST_F(RendererLimits, AStringRunningToItsBufferEndStopsThere)
 {
-    const auto start = static_cast<size_t>(SnesToFileOffset(0x1A0000 | StringPointer));
-    s.RomImage.resize(start + 3);
-    s.RomImage[start] = GlyphA;
-    s.RomImage[start + 1] = GlyphA;
-    s.RomImage[start + 2] = 0xF0;  // a two-byte lead whose second byte reads 0xFF
+    setString({GlyphA, GlyphA, 0xF0});  // a two-byte lead whose second byte reads 0xFF
     render();
-    EXPECT_EQ(s.PenX, 16 + 8 + 8 + 16);
-    EXPECT_EQ(screen.presents, 1);
-    EXPECT_EQ(hex.HexCount, 4);  // the bytes and the 0xFF read past the end
+    EXPECT_EQ(layout().penX, 16 + 8 + 8 + 16);
+    EXPECT_EQ(layout().bytesRead, 5u);  // the lead's second byte and the end, both read past the buffer
+    EXPECT_TRUE(result.picture.ready());
 }
 
-TEST_F(RendererLimits, AStringStartingOutsideTheImageIsEmpty)
+TEST_F(RendererLimits, AnEmptyBufferIsAnEmptyString)
 {
-    s.RomImage.resize(0x100);  // the pointer table itself lies outside: 0xFFFF
+    setString({});
     render();
-    EXPECT_EQ(s.CurrentPointer, 0xFFFF);
-    EXPECT_EQ(hex.HexCount, 1);
-    EXPECT_EQ(hex.HexBytes[0], 0xFF);
-    EXPECT_EQ(s.PenX, 16);
+    EXPECT_EQ(layout().penX, 16);
+    EXPECT_TRUE(layout().glyphs.empty());
     EXPECT_EQ(nonZeroOutside(8, 8, 39, 151), 0);
-}
-
-TEST_F(RendererLimits, PreviewBytesWithoutTheirEndStopAtTheBufferEnd)
-{
-    s.Checks.DTT = true;
-    s.PreviewBytes.fill(0x41);
-    render();
-    EXPECT_EQ(screen.presents, 1);
-    EXPECT_EQ(s.FrameRows, 46);
 }
 
 TEST_F(RendererLimits, SmallCellsTakeTheTopLeftOfThePicture)
 {
-    s.Format.CellHeight = 12;
-    s.Format.CellWidth = 12;
+    format.cellHeight = 12;
+    format.cellWidth = 12;
     setString({GlyphA, GlyphA, 0xFD, GlyphA, 0xFF});
     render(12, 12);
     EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 16, White, 12, 8));
@@ -64,21 +47,21 @@ TEST_F(RendererLimits, SmallCellsTakeTheTopLeftOfThePicture)
 
 TEST_F(RendererLimits, LargeCellsDrawAtMostSixteenBySixteen)
 {
-    s.Format.CellHeight = 40;
-    s.Format.CellWidth = 200;
-    s.Format.WideAdvance = 200;
+    format.cellHeight = 40;
+    format.cellWidth = 200;
+    format.wideAdvance = 200;
     setString({0xF0, 0x70, 0xF0, 0x70, 0xFD, GlyphA, 0xFF});
     render(40, 200);
     EXPECT_TRUE(glyphAt(gameWideGlyphPicture(0x70), 16, 16, White));
     EXPECT_TRUE(glyphAt(gameWideGlyphPicture(0x70), 16 + 40, 16, White));  // wrapped at 216 >= 144
     EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16 + 120, 16, White));  // and the break
-    EXPECT_EQ(s.FrameRows, 10);
+    EXPECT_EQ(layout().frameRows, 10);
 }
 
 TEST_F(RendererLimits, LabelsInAnEightByEightFormatAreGameCells)
 {
-    s.Format.CellHeight = 8;
-    s.Format.CellWidth = 8;
+    format.cellHeight = 8;
+    format.cellWidth = 8;
     setString({0xF8, 0xFF});
     render(8, 8);
     // The label's characters come from the game font's top-left 8 x 8.
@@ -93,40 +76,30 @@ TEST_F(RendererLimits, WindowsWiderThanTheMapOrOneTileNarrowAreSafe)
         uint16_t frameRows;
     };
     for (const Case c : {Case{65528, 128, 4}, Case{8, 1, 46}, Case{0x10, 2, 46}}) {
-        s.Format.LineWidth = c.lineWidth;
+        format.lineWidth = c.lineWidth;
         std::vector<uint8_t> text(600, GlyphA);
         text.push_back(0xFF);
         setString(text);
         render();
-        EXPECT_EQ(s.FrameColumns, c.lineWidth / 8);
-        EXPECT_EQ(s.FrameMap.columns, c.mapColumns);
-        EXPECT_EQ(s.FrameRows, c.frameRows) << c.lineWidth;
-        EXPECT_EQ(s.ScreenBuffer.size(), static_cast<size_t>(2 * ScreenW * ScreenH));
+        EXPECT_EQ(layout().frameColumns, c.lineWidth / 8);
+        EXPECT_EQ(layout().frameMapColumns, c.mapColumns);
+        EXPECT_EQ(layout().frameRows, c.frameRows) << c.lineWidth;
+        EXPECT_EQ(result.picture.pixels.size(), static_cast<size_t>(2 * ScreenW * ScreenH));
     }
 }
 
 TEST_F(RendererLimits, DrawingOnATinyScreenIsCutAtTheBufferEnd)
 {
-    ASSERT_TRUE(setupScreen(s, 24, 20));
-    s.Format.LineWidth = 400;
+    options.screenWidth = 24;
+    options.screenHeight = 20;
+    format.lineWidth = 400;
     std::vector<uint8_t> text(120, 0xF8);
     text.push_back(0xFF);
     setString(text);
     render();
-    EXPECT_EQ(s.FrameRows, 2);
-    ASSERT_EQ(screen.shown.size(), 24u * 20u);
-}
-
-TEST_F(RendererLimits, WithoutAScreenTheRenderStillReadsItsString)
-{
-    s.ScreenBuffer.clear();
-    s.ScreenWidth = 0;
-    s.ScreenHeight = 0;
-    setString({GlyphA, 0xFF});
-    render();
-    EXPECT_EQ(screen.presents, 0);
-    EXPECT_EQ(hex.HexCount, 2);
-    EXPECT_EQ(s.CurrentPointer, StringPointer);
+    EXPECT_EQ(layout().frameRows, 2);
+    ASSERT_EQ(result.picture.visibleCount(), 24u * 20u);
+    EXPECT_EQ(result.picture.pixels.size(), 2u * 24u * 20u);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "render/Palette.h"
 
+#include <algorithm>
+
 #include <string>
 
 namespace scrivel::testing_render {
@@ -28,13 +30,9 @@ TEST_F(Renderer, AStringOfOnlyTheEndDrawsTheEmptyWindow)
 {
     setString({0xFF});
     render();
-    EXPECT_EQ(screen.clears, 1);
-    EXPECT_EQ(screen.presents, 1);
-    EXPECT_EQ(hexView.changes, 1);
-    EXPECT_EQ(hex.HexCount, 1);
-    EXPECT_EQ(s.FrameRows, 4);
-    EXPECT_EQ(s.FrameColumns, 18);
-    EXPECT_EQ(s.CurrentPointer, StringPointer);
+    EXPECT_EQ(layout().frameRows, 4);
+    EXPECT_EQ(layout().frameColumns, 18);
+    EXPECT_EQ(layout().bytesRead, 1u);
 
     EXPECT_EQ(px(8, 8), 0x0000);    // black corner pixel
     EXPECT_EQ(px(8, 9), 0x8430);    // gray
@@ -43,32 +41,7 @@ TEST_F(Renderer, AStringOfOnlyTheEndDrawsTheEmptyWindow)
     EXPECT_EQ(px(39, 151), 0x0000);
     EXPECT_EQ(px(38, 149), 0x8430);
     EXPECT_EQ(nonZeroOutside(8, 8, 39, 151), 0);
-    ASSERT_EQ(screen.shown.size(), static_cast<size_t>(ScreenW * ScreenH));
-    EXPECT_TRUE(std::equal(screen.shown.begin(), screen.shown.end(), s.ScreenBuffer.begin()));
-}
-
-TEST_F(Renderer, WithoutARomNothingHappens)
-{
-    s.romLoaded = false;
-    setString({GlyphA, 0xFF});
-    render();
-    EXPECT_EQ(screen.clears + screen.presents + hexView.changes, 0);
-    EXPECT_EQ(nonZeroOutside(0, 0, -1, -1), 0);
-}
-
-TEST_F(Renderer, WithoutAFormatTheDefaultsAreStoredAndNothingDrawn)
-{
-    s.Format = FontFormat{};
-    setString({GlyphA, 0xFF});
-    render(0, 0);
-    EXPECT_EQ(screen.clears + screen.presents, 0);
-    const FontFormat& f = s.Format;
-    EXPECT_EQ(f.LineWidth, 144);
-    EXPECT_EQ(f.CellHeight, 16);
-    EXPECT_EQ(f.CellWidth, 16);
-    EXPECT_EQ(f.Fourth, 1);
-    EXPECT_EQ(f.WideAdvance, 16);
-    EXPECT_EQ((std::array<int, 4>{f.Sixth, f.Seventh, f.Eighth, f.Ninth}), (std::array<int, 4>{0, 1, 2, 3}));
+    EXPECT_EQ(result.picture.pixels.size(), static_cast<size_t>(2 * ScreenW * ScreenH));
 }
 
 TEST_F(Renderer, AGlyphIsDrawnWhiteWithItsShadowOnTopOfTheWindow)
@@ -82,7 +55,7 @@ TEST_F(Renderer, AGlyphIsDrawnWhiteWithItsShadowOnTopOfTheWindow)
     EXPECT_EQ(px(26, 18), ShadowColour);
     // Clear pixels of the cell show the window's gradient (frame row 8 + m).
     EXPECT_EQ(px(16, 16), 31 - 8);
-    EXPECT_EQ(s.PenX, 24);
+    EXPECT_EQ(layout().penX, 24);
 }
 
 TEST_F(Renderer, SixteenGlyphsFitOnALineAndTheSeventeenthWraps)
@@ -93,7 +66,7 @@ TEST_F(Renderer, SixteenGlyphsFitOnALineAndTheSeventeenthWraps)
     render();
     for (int k = 0; k < 16; ++k) EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 16 + 8 * k, White, 16, 8)) << k;
     EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 32, 16, White, 16, 8));
-    EXPECT_EQ(s.FrameRows, 6);
+    EXPECT_EQ(layout().frameRows, 6);
     EXPECT_EQ(nonZeroOutside(8, 8, 55, 151), 0);
     dump("wrap");
 }
@@ -103,17 +76,17 @@ TEST_F(Renderer, TwoByteGlyphF070IsHalfTilesE0AndE1)
     setString({0xF0, 0x70, GlyphA, 0xFF});
     render();
     EXPECT_TRUE(glyphAt(gameWideGlyphPicture(0x70), 16, 16, White));
-    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 32, White));  // WideAdvance 16
+    EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 32, White));  // wideAdvance 16
 }
 
 TEST_F(Renderer, LineBreakMovesThePenDownByTheCellHeight)
 {
     for (bool hidden : {false, true}) {
-        s.Checks.HideCodes = hidden;
+        options.hideCodes = hidden;
         setString({GlyphA, 0xFD, GlyphA, 0xFF});
         render();
         EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 32, 16, White)) << hidden;
-        EXPECT_EQ(s.FrameRows, 6);
+        EXPECT_EQ(layout().frameRows, 6);
     }
 }
 
@@ -123,9 +96,9 @@ TEST_F(Renderer, ControlCodeLabelsAdvanceProportionallyWhateverTheVwfSetting)
     render();
     const int after = expectLabel("[$F8]", 16, 16, LightGreen);
     EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, after, White));
-    EXPECT_EQ(s.PenX, after + 8);
+    EXPECT_EQ(layout().penX, after + 8);
 
-    s.Checks.HideCodes = true;
+    options.hideCodes = true;
     setString({0xF8, 0xFF});
     render();
     EXPECT_EQ(nonZeroOutside(8, 8, 39, 151), 0);
@@ -139,10 +112,10 @@ TEST_F(Renderer, OperandCodeShowsItsOperandsInTheLabelAndSkipsThem)
     const int after = expectLabel("[$FC0312]", 16, 16, LightCyan);
     EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, after, White));
 
-    s.Checks.HideCodes = true;
+    options.hideCodes = true;
     render();
     EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 16, White));
-    EXPECT_EQ(s.PenX, 24);
+    EXPECT_EQ(layout().penX, 24);
 }
 
 TEST_F(Renderer, KeyPromptIsALabelWithTwoHalfHeightLineBreaks)
@@ -151,15 +124,15 @@ TEST_F(Renderer, KeyPromptIsALabelWithTwoHalfHeightLineBreaks)
     render();
     expectLabel("[KEY]>", 16, 24, Yellow);
     EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 32, 16, White));
-    EXPECT_EQ(s.FrameRows, 8);
+    EXPECT_EQ(layout().frameRows, 8);
     EXPECT_EQ(px(71, 8), 0x0000);  // the window's last row
     EXPECT_EQ(nonZeroOutside(8, 8, 71, 151), 0);
     dump("key");
 
-    s.Checks.HideCodes = true;
+    options.hideCodes = true;
     render();
     EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 16, 24, White));
-    EXPECT_EQ(s.FrameRows, 4);
+    EXPECT_EQ(layout().frameRows, 4);
 }
 
 TEST_F(Renderer, VwfAdvancesByTheRightmostColumnAndBlanksBySix)
@@ -167,7 +140,7 @@ TEST_F(Renderer, VwfAdvancesByTheRightmostColumnAndBlanksBySix)
     constexpr uint8_t Exclamation = 0x11;  // its one column is column 0
     ASSERT_EQ(rightmostColumn(gameHalfTilePicture(Exclamation)), 0);
     ASSERT_GT(gameHalfTilePicture(Exclamation)[8 * 16], 0);
-    s.Checks.UseVWFRoutine1 = true;
+    options.variableWidth = true;
     setString({Blank, Exclamation, GlyphA, 0xF0, 0x70, GlyphA, 0xFF});
     render();
     const int a = rightmostColumn(gameHalfTilePicture(GlyphA));
@@ -181,37 +154,13 @@ TEST_F(Renderer, VwfAdvancesByTheRightmostColumnAndBlanksBySix)
 
 TEST_F(Renderer, PreviewBytesAreDrawnWithThePreviewFont)
 {
-    s.Checks.DTT = true;
-    s.PreviewBytes.fill(0);
-    const uint8_t preview[] = {0x41, 0xF4, 0x00, 0x41, 0x80, 0x41, 0xFF};
-    std::copy(std::begin(preview), std::end(preview), s.PreviewBytes.begin());
-    s.CurrentPointer = 0x1234;
+    options.preview = true;
+    setString({0x41, 0xF4, 0x00, 0x41, 0x80, 0x41, 0xFF});
     render();
     EXPECT_TRUE(glyphAt(previewGlyphPicture(0x41), 16, 16, White));
     // F4 00 and 0x80 have no preview glyph: they draw blank and advance.
     EXPECT_TRUE(glyphAt(previewGlyphPicture(0x41), 16, 16 + 8 + 16, White));
     EXPECT_TRUE(glyphAt(previewGlyphPicture(0x41), 16, 16 + 8 + 16 + 8 + 8, White));
-    EXPECT_EQ(hex.HexCount, 7);
-    EXPECT_EQ(hex.HexBytes[0], 0x41);
-    EXPECT_EQ(s.CurrentPointer, StringPointer);  // read again at the end
-}
-
-TEST_F(Renderer, TheHexWindowIsToldBeforeThePreviewRenderReadsThePointerAgain)
-{
-    s.Checks.DTT = true;
-    s.PreviewBytes.fill(0);
-    s.PreviewBytes[0] = 0xFF;
-    s.CurrentPointer = 0x1234;
-    uint16_t pointerSeen = 0;
-    int presentsSeen = -1;
-    hexView.onChange = [&] {
-        pointerSeen = s.CurrentPointer;
-        presentsSeen = screen.presents;
-    };
-    render();
-    EXPECT_EQ(pointerSeen, 0x1234);  // the caption shows the previous render's pointer
-    EXPECT_EQ(presentsSeen, 0);
-    EXPECT_EQ(s.CurrentPointer, StringPointer);
 }
 
 TEST_F(Renderer, TextBelowTheScreenContinuesAtTheTopAndTheWindowStopsAtTheBottom)
@@ -223,7 +172,7 @@ TEST_F(Renderer, TextBelowTheScreenContinuesAtTheTopAndTheWindowStopsAtTheBottom
     render();
     // PenY 16 + 30 x 16 = 496, taken modulo 369.
     EXPECT_TRUE(glyphAt(gameHalfTilePicture(GlyphA), 127, 16, White));
-    EXPECT_EQ(s.FrameRows, 46);
+    EXPECT_EQ(layout().frameRows, 46);
     EXPECT_EQ(px(368, 8), 0x8430);  // left edge still running at the bottom row
 }
 

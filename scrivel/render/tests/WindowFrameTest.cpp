@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-namespace scrivel {
+namespace scrivel::render {
 namespace {
 
 constexpr uint16_t G = 0x8430, L = 0xE73C, K = 0x0000, P = GradientPlaceholder;
@@ -36,15 +36,15 @@ TEST(WindowTiles, EdgesAndCornersFollowTheTables)
 }
 
 struct FrameCase : ::testing::Test {
-    std::unique_ptr<FrameMapRecord> map = std::make_unique<FrameMapRecord>();
+    std::unique_ptr<FrameMap> map = std::make_unique<FrameMap>();
 };
 
 TEST_F(FrameCase, OneLineWindowIs144By32WithAGradientFrom1BTo04)
 {
     const size_t W = 200, H = 60;
     std::vector<uint16_t> screen(W * H, 0);
-    BuildFrameMap(*map, 4, 18);
-    DrawWindowFrame(screen, 0, *map, W, true);
+    buildFrameMap(*map, 4, 18);
+    drawWindowFrame(screen, 0, *map, W, true);
 
     auto at = [&](size_t y, size_t x) { return screen[y * W + x]; };
     EXPECT_EQ(at(0, 0), K);
@@ -84,9 +84,9 @@ TEST_F(FrameCase, GradientStepsByHeight)
     for (const Case& c : cases) {
         const size_t W = 24;
         std::vector<uint16_t> screen(W * c.rows * 8 + 8, 0);
-        *map = FrameMapRecord{};
-        BuildFrameMap(*map, c.rows, 3);
-        DrawWindowFrame(screen, 0, *map, W, true);
+        *map = FrameMap{};
+        buildFrameMap(*map, c.rows, 3);
+        drawWindowFrame(screen, 0, *map, W, true);
         EXPECT_EQ(screen[c.y * W + 12], c.level) << c.rows << " rows, pixel row " << c.y;
     }
 }
@@ -97,8 +97,8 @@ TEST_F(FrameCase, OnlyEmptyKeepsWhatIsAlreadyDrawnAndTheGradientSkipsIt)
     std::vector<uint16_t> screen(W * 40, 0);
     screen[10 * W + 10] = 0xFFFF;
     screen[0] = 0x1234;
-    BuildFrameMap(*map, 4, 4);
-    DrawWindowFrame(screen, 0, *map, W, true);
+    buildFrameMap(*map, 4, 4);
+    drawWindowFrame(screen, 0, *map, W, true);
     EXPECT_EQ(screen[10 * W + 10], 0xFFFF);
     EXPECT_EQ(screen[0], 0x1234);
     EXPECT_EQ(screen[10 * W + 11], 31 - 10);
@@ -106,19 +106,19 @@ TEST_F(FrameCase, OnlyEmptyKeepsWhatIsAlreadyDrawnAndTheGradientSkipsIt)
 
 TEST_F(FrameCase, NarrowAndEmptyWindowsStayInsideTheMap)
 {
-    BuildFrameMap(*map, 4, 1);  // one column: the right edge tiles win
+    buildFrameMap(*map, 4, 1);  // one column: the right edge tiles win
     EXPECT_EQ(map->tiles[0], 3);
     EXPECT_EQ(map->tiles[128], 5);
     EXPECT_EQ(map->tiles[3 * 128], 8);
     EXPECT_EQ(map->tiles[1], 0);
 
-    *map = FrameMapRecord{};
-    BuildFrameMap(*map, 4, 0);
-    BuildFrameMap(*map, 0, 18);
+    *map = FrameMap{};
+    buildFrameMap(*map, 4, 0);
+    buildFrameMap(*map, 0, 18);
     for (uint8_t t : map->tiles) ASSERT_EQ(t, 0);
 
-    *map = FrameMapRecord{};
-    BuildFrameMap(*map, 300, 500);  // cut to the map's 128 x 128
+    *map = FrameMap{};
+    buildFrameMap(*map, 300, 500);  // cut to the map's 128 x 128
     EXPECT_EQ(map->rows, 128);
     EXPECT_EQ(map->columns, 128);
     EXPECT_EQ(map->tiles[127], 3);
@@ -129,12 +129,12 @@ TEST_F(FrameCase, FramesBeyondTheScreenAreCutAtItsEnd)
 {
     const size_t W = 50;
     std::vector<uint16_t> screen(W * 30, 0);
-    BuildFrameMap(*map, 128, 128);
-    DrawWindowFrame(screen, 8 * W + 8, *map, W, true);  // ASan guards the writes
+    buildFrameMap(*map, 128, 128);
+    drawWindowFrame(screen, 8 * W + 8, *map, W, true);  // ASan guards the writes
     EXPECT_EQ(screen[8 * W + 8], K);
     EXPECT_EQ(screen[9 * W + 9], G);
     EXPECT_NE(screen.back(), 0);  // drawn up to the very last pixel
 }
 
 }  // namespace
-}  // namespace scrivel
+}  // namespace scrivel::render

@@ -1,4 +1,4 @@
-#include "HexData.h"
+#include "HexWindow.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -24,14 +24,20 @@ const QRect GlyphRect(264, 4, 390 - 264, 128 - 4);
 
 }  // namespace
 
-THexForm::THexForm(const EditorState& state, HexModel& hex, QWidget* parent)
+HexWindow::HexWindow(const editor::EditorState& state, editor::HexModel& hex, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       state_(state),
       hex_(hex)
 {
+    splitter_ = new QFrame(this);
+
+    // Object names and captions: the window tests find the widgets by these
+    // names, and users know the caption; keep both exactly as they are.
     setObjectName(QStringLiteral("HexForm"));
     setWindowTitle(QStringLiteral("Hex Data"));
+    splitter_->setObjectName(QStringLiteral("Splitter1"));
+
     setFixedSize(389, 141);
     move(454, 323);
     QPalette black = palette();
@@ -41,52 +47,50 @@ THexForm::THexForm(const EditorState& state, HexModel& hex, QWidget* parent)
     setFont(courierFont(FontHeight));
     setFocusPolicy(Qt::StrongFocus);
 
-    Splitter1 = new QFrame(this);
-    Splitter1->setObjectName(QStringLiteral("Splitter1"));
-    QPalette white = Splitter1->palette();
+    QPalette white = splitter_->palette();
     white.setColor(QPalette::Window, Qt::white);
-    Splitter1->setPalette(white);
-    Splitter1->setAutoFillBackground(true);
-    Splitter1->setGeometry(256, -3, 2, 146);
+    splitter_->setPalette(white);
+    splitter_->setAutoFillBackground(true);
+    splitter_->setGeometry(256, -3, 2, 146);
 
-    // FormCreate: the cursor at the first cell, and the glyph picture.
-    hex_.HexColumns = hex_.HexRows = hex_.CursorColumn = hex_.CursorRow = 0;
-    GlyphBitmap = QImage(16, 16, QImage::Format_RGB16);
-    GlyphBitmap.fill(0);
+    // The cursor at the first cell, and an empty glyph picture.
+    hex_.columns = hex_.rows = hex_.cursorColumn = hex_.cursorRow = 0;
+    glyphBitmap_ = QImage(16, 16, QImage::Format_RGB16);
+    glyphBitmap_.fill(0);
 }
 
-void THexForm::bytesChanged()
+void HexWindow::bytesChanged()
 {
     if (!state_.romLoaded) return;
     hex_.layout(height(), LineHeight);
-    ShowCursorByte();
+    showCursorByte();
     update();
 }
 
-void THexForm::ShowCursorByte()
+void HexWindow::showCursorByte()
 {
     if (!state_.romLoaded) return;
-    if (!GlyphBitmap.isNull()) {
+    if (!glyphBitmap_.isNull()) {
         const std::array<uint8_t, 256> picture = hex_.cursorGlyph();
         for (int r = 0; r < 16; ++r) {
-            auto* row = reinterpret_cast<uint16_t*>(GlyphBitmap.scanLine(r));
-            for (int c = 0; c < 16; ++c) row[c] = picture[static_cast<size_t>(r * 16 + c)] ? Palette[15] : Palette[0];
+            auto* row = reinterpret_cast<uint16_t*>(glyphBitmap_.scanLine(r));
+            for (int c = 0; c < 16; ++c) row[c] = picture[static_cast<size_t>(r * 16 + c)] ? render::Palette[15] : render::Palette[0];
         }
     }
     setWindowTitle(QString::fromStdString(hex_.caption(state_)));
 }
 
-void THexForm::DrawBytes(QPainter& painter)
+void HexWindow::drawBytes(QPainter& painter)
 {
     hex_.layout(height(), LineHeight);
     const QFontMetrics metrics(font());
-    for (int i = 0; i < hex_.HexRows; ++i) {
+    for (int i = 0; i < hex_.rows; ++i) {
         int x = 0;
-        for (int j = 0; j < hex_.HexColumns; ++j) {
-            const int index = hex_.TopOffset + i * 16 + j;
-            const unsigned value = index >= 0 && index < HexModel::Capacity ? hex_.HexBytes[static_cast<size_t>(index)] : 0;
+        for (int j = 0; j < hex_.columns; ++j) {
+            const int index = hex_.topOffset + i * 16 + j;
+            const unsigned value = hex_.byteAt(index);
             const QString text = QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
-            const bool cursor = j == hex_.CursorColumn && i == hex_.CursorRow;
+            const bool cursor = j == hex_.cursorColumn && i == hex_.cursorRow;
             const QColor& ink = cursor ? CursorText : (j % 2 ? OddColumnText : EvenColumnText);
             const QColor& paper = cursor ? CursorBackground : CellBackground;
             const int width = metrics.horizontalAdvance(text);
@@ -99,22 +103,22 @@ void THexForm::DrawBytes(QPainter& painter)
     }
 }
 
-void THexForm::drawGlyph(QPainter& painter)
+void HexWindow::drawGlyph(QPainter& painter)
 {
-    if (GlyphBitmap.isNull()) return;
-    painter.drawImage(GlyphRect, GlyphBitmap);
+    if (glyphBitmap_.isNull()) return;
+    painter.drawImage(GlyphRect, glyphBitmap_);
 }
 
-void THexForm::paintEvent(QPaintEvent*)
+void HexWindow::paintEvent(QPaintEvent*)
 {
     if (!state_.romLoaded) return;
     QPainter painter(this);
     painter.setFont(font());
-    DrawBytes(painter);
+    drawBytes(painter);
     drawGlyph(painter);
 }
 
-void THexForm::keyPressEvent(QKeyEvent* event)
+void HexWindow::keyPressEvent(QKeyEvent* event)
 {
     hex_.layout(height(), LineHeight);
     switch (event->key()) {
@@ -134,7 +138,7 @@ void THexForm::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    ShowCursorByte();
+    showCursorByte();
     update();
 }
 

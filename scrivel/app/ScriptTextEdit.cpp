@@ -1,4 +1,4 @@
-#include "ScriptMemo.h"
+#include "ScriptTextEdit.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
@@ -8,6 +8,8 @@
 
 #include "EditorFonts.h"
 #include "script/TextFiles.h"
+
+using namespace scrivel::script;
 
 namespace scrivel::app {
 
@@ -25,9 +27,8 @@ std::string toEightBit(const QString& text)
 
 }  // namespace
 
-ScriptMemo::ScriptMemo(QWidget* parent) : QPlainTextEdit(parent)
+ScriptTextEdit::ScriptTextEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
-    setObjectName(QStringLiteral("TDMemo"));
     setFont(courierFont(12));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -38,14 +39,14 @@ ScriptMemo::ScriptMemo(QWidget* parent) : QPlainTextEdit(parent)
     connect(document(), &QTextDocument::contentsChanged, this, [this] { linesValid_ = false; });
 }
 
-void ScriptMemo::resizeEvent(QResizeEvent* event)
+void ScriptTextEdit::resizeEvent(QResizeEvent* event)
 {
     QPlainTextEdit::resizeEvent(event);
     linesValid_ = false;
     emit resized();
 }
 
-const std::vector<ScriptMemo::DisplayLine>& ScriptMemo::displayLines() const
+const std::vector<ScriptTextEdit::DisplayLine>& ScriptTextEdit::displayLines() const
 {
     if (linesValid_) return lines_;
     lines_.clear();
@@ -70,12 +71,12 @@ const std::vector<ScriptMemo::DisplayLine>& ScriptMemo::displayLines() const
     return lines_;
 }
 
-int ScriptMemo::lineCount() const
+int ScriptTextEdit::lineCount() const
 {
     return static_cast<int>(displayLines().size());
 }
 
-std::string ScriptMemo::line(int index) const
+std::string ScriptTextEdit::line(int index) const
 {
     const auto& lines = displayLines();
     if (index < 0 || index >= static_cast<int>(lines.size())) return {};
@@ -84,7 +85,7 @@ std::string ScriptMemo::line(int index) const
     return toEightBit(block.text().mid(l.start - block.position(), l.length));
 }
 
-std::string ScriptMemo::text() const
+std::string ScriptTextEdit::text() const
 {
     if (document()->isEmpty()) return {};
     QString all;
@@ -95,7 +96,7 @@ std::string ScriptMemo::text() const
     return toEightBit(all);
 }
 
-bool ScriptMemo::loadFromFile(const std::string& path)
+bool ScriptTextEdit::loadFromFile(const std::string& path)
 {
     const std::optional<std::string> bytes = readWholeFile(path);
     if (!bytes) return false;
@@ -109,7 +110,7 @@ bool ScriptMemo::loadFromFile(const std::string& path)
     return true;
 }
 
-std::string ScriptMemo::saveToFile(const std::string& path)
+std::string ScriptTextEdit::saveToFile(const std::string& path)
 {
     std::vector<std::string> fileLines;
     if (!document()->isEmpty())
@@ -118,23 +119,23 @@ std::string ScriptMemo::saveToFile(const std::string& path)
     return writeFileAtomically(path, joinTextLines(fileLines));
 }
 
-void ScriptMemo::clearText()
+void ScriptTextEdit::clearText()
 {
     clear();
 }
 
-int ScriptMemo::caretPosition() const
+int ScriptTextEdit::caretPosition() const
 {
     return textCursor().selectionStart();
 }
 
-int ScriptMemo::selectionLength() const
+int ScriptTextEdit::selectionLength() const
 {
     const QTextCursor cursor = textCursor();
     return cursor.selectionEnd() - cursor.selectionStart();
 }
 
-void ScriptMemo::setCaret(int position, int length)
+void ScriptTextEdit::setCaret(int position, int length)
 {
     const int last = std::max(0, document()->characterCount() - 1);
     const int start = std::clamp(position, 0, last);
@@ -145,30 +146,30 @@ void ScriptMemo::setCaret(int position, int length)
     setTextCursor(cursor);
 }
 
-bool ScriptMemo::modified() const
+bool ScriptTextEdit::modified() const
 {
     return document()->isModified();
 }
 
-void ScriptMemo::setModified(bool value)
+void ScriptTextEdit::setModified(bool value)
 {
     document()->setModified(value);
 }
 
-int ScriptMemo::firstVisibleLine() const
+int ScriptTextEdit::firstVisibleLine() const
 {
     displayLines();  // every block laid out, so the scroll bar counts display lines
     return verticalScrollBar()->value();
 }
 
-void ScriptMemo::scrollLines(int delta)
+void ScriptTextEdit::scrollLines(int delta)
 {
     displayLines();
     QScrollBar* bar = verticalScrollBar();
     bar->setValue(bar->value() + delta);
 }
 
-int ScriptMemo::find(const std::string& needle, int from) const
+int ScriptTextEdit::find(const std::string& needle, int from) const
 {
     if (from < 0) from = 0;
     const QString all = fromEightBit(text());
@@ -176,7 +177,7 @@ int ScriptMemo::find(const std::string& needle, int from) const
     return static_cast<int>(all.indexOf(fromEightBit(needle), from, Qt::CaseInsensitive));
 }
 
-int ScriptMemo::lineFromPosition(int position) const
+int ScriptTextEdit::lineFromPosition(int position) const
 {
     const auto& lines = displayLines();
     if (lines.empty()) return 0;

@@ -1,5 +1,5 @@
 #pragma once
-// TDMemo: the plain-text script editor. It wraps at its width, and every
+// The plain-text script editor. It wraps at its width, and every
 // line number it gives out counts lines as displayed (a wrapped line is
 // several). Text is 8-bit: one character per byte in both directions, and
 // characters beyond 8 bits are written as "?".
@@ -11,10 +11,10 @@
 
 namespace scrivel::app {
 
-class ScriptMemo : public QPlainTextEdit, public TextEditorView {
+class ScriptTextEdit : public QPlainTextEdit, public editor::TextEditorView {
     Q_OBJECT
 public:
-    explicit ScriptMemo(QWidget* parent);
+    explicit ScriptTextEdit(QWidget* parent);
 
     int lineCount() const override;
     std::string line(int index) const override;
