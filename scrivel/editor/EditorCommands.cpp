@@ -132,6 +132,8 @@ void EditorCommands::loadDataFile()
         blocks.add(blockEntryText(contents.blocks[i].address));
     }
     if (contents.truncated) tell(Severity::Warning, "Only the first 256 blocks were loaded.");
+    state_.dataFilePath = *chosen;
+    state_.dataFile = std::move(contents);
 
     view_.setCaption(dataFileCaption(*chosen));
     blocks.select(0);

@@ -34,6 +34,10 @@ struct EditorState {
     std::array<uint32_t, rom::MaxBlocks> blockAddress{};
     std::array<uint32_t, rom::MaxBlocks> blockTextBank{};
     std::array<uint16_t, rom::MaxBlocks> blockStringCount{};
+    // The loaded data file's path and what it holds, its table, font and
+    // free-space lines included (empty until one is loaded).
+    std::string dataFilePath;
+    rom::DataFileContents dataFile;
 
     // Navigation.
     int32_t currentBlock = 0;

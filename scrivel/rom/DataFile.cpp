@@ -1,6 +1,7 @@
 #include "DataFile.h"
 
 #include <cctype>
+#include <string_view>
 
 namespace scrivel::rom {
 
@@ -137,9 +138,50 @@ bool readBlockLine(const std::string& line, BlockLine& block)
     return true;
 }
 
+namespace {
+
+bool isBlankChar(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// The argument of line when it starts with keyword (letter case ignored)
+// followed by a blank or the line end.
+std::optional<std::string> directiveArgument(const std::string& line, std::string_view keyword)
+{
+    if (!startsWithNoCase(line, std::string(keyword).c_str())) return std::nullopt;
+    if (line.size() > keyword.size() && !isBlankChar(line[keyword.size()])) return std::nullopt;
+    size_t first = keyword.size();
+    size_t last = line.size();
+    while (first < last && isBlankChar(line[first])) ++first;
+    while (last > first && isBlankChar(line[last - 1])) --last;
+    return line.substr(first, last - first);
+}
+
+}  // namespace
+
+void readDirectiveLines(const std::string& bytes, DataFileContents& contents)
+{
+    size_t lineNumber = 0;
+    for (size_t start = 0; start < bytes.size();) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        const std::string line = bytes.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (line.empty() || line[0] != '.') continue;
+        if (auto arg = directiveArgument(line, ".TABLE"))
+            contents.table = DirectiveLine{lineNumber, *arg};
+        else if (auto arg = directiveArgument(line, ".GAMEFONT"))
+            contents.gameFont = DirectiveLine{lineNumber, *arg};
+        else if (auto arg = directiveArgument(line, ".PREVIEWFONT"))
+            contents.previewFont = DirectiveLine{lineNumber, *arg};
+        else if (auto arg = directiveArgument(line, ".FREE"))
+            contents.freeRanges.push_back(DirectiveLine{lineNumber, *arg});
+    }
+}
+
 DataFileContents parseDataFile(const std::string& bytes, FontFormat& format)
 {
     DataFileContents result;
+    readDirectiveLines(bytes, result);
     for (const std::string& line : dataFileLines(bytes)) {
         if (isFormatLine(line)) readFormatLine(line, format);
         if (isBlockLine(line)) {

@@ -114,3 +114,35 @@ TEST(DataFile, KeepsTheFirst256Blocks)
 }
 
 }  // namespace
+
+TEST(DataFileDirectives, CollectsTheLaterKindsOfLineWithTheirLineNumbers)
+{
+    FontFormat f;
+    const auto result = parseDataFile(".FORMAT 20 16 16\r\n"
+                                      ".TABLE  tables/my game.tbl \r\n"
+                                      ".tablet x\n"
+                                      ".free 1DF000 1DFFFF\n"
+                                      ".FREE 1AA000 1AA0FF\n"
+                                      ".GAMEFONT ROM 3E0000\n"
+                                      ".PREVIEWFONT fonts/preview.png\n"
+                                      ".BLOCK 1A8000 1A0000 4\n"
+                                      ".table second.tbl\n",
+                                      f);
+    ASSERT_EQ(result.blocks.size(), 1u);
+    EXPECT_EQ(f.lineWidth, 160);
+    ASSERT_TRUE(result.table);
+    EXPECT_EQ(result.table->argument, "second.tbl");  // the last line of a kind stands
+    EXPECT_EQ(result.table->lineNumber, 9u);
+    ASSERT_EQ(result.freeRanges.size(), 2u);
+    EXPECT_EQ(result.freeRanges[0].argument, "1DF000 1DFFFF");
+    EXPECT_EQ(result.freeRanges[1].lineNumber, 5u);
+    ASSERT_TRUE(result.gameFont);
+    EXPECT_EQ(result.gameFont->argument, "ROM 3E0000");
+    ASSERT_TRUE(result.previewFont);
+    EXPECT_EQ(result.previewFont->argument, "fonts/preview.png");
+
+    const auto path = parseDataFile(".TABLE  tables/my game.tbl \r\n", f);
+    ASSERT_TRUE(path.table);
+    EXPECT_EQ(path.table->argument, "tables/my game.tbl");  // blanks inside kept, around dropped
+    EXPECT_FALSE(parseDataFile(".TABLEx a\n", f).table);
+}
