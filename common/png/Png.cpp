@@ -2,6 +2,8 @@
 
 #include <png.h>
 
+#include "files/WholeFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csetjmp>
@@ -265,47 +267,9 @@ std::string writePng(const std::string& path, const Image& image)
     if (!png.ok()) return png.error;
     if (path.empty()) return systemError("cannot be created", ENOENT);
 
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return systemError("cannot be created", errno);
-    // mkstemp makes the file readable by its owner only: give it the mode of
-    // the file it replaces, or the usual mode of a new file.
-    struct stat existing;
-    mode_t mode = 0666;
-    if (::stat(path.c_str(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-    }
-    ::fchmod(fd, mode);
-
-    auto giveUp = [&](int error) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return systemError("cannot be written", error);
-    };
-    size_t done = 0;
-    while (done < png.bytes.size()) {
-        const ssize_t n = ::write(fd, png.bytes.data() + done, png.bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return giveUp(errno);
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (::fsync(fd) != 0) return giveUp(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        return systemError("cannot be written", error);
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        return systemError("cannot be written", error);
-    }
+    const std::error_code error = replaceFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(png.bytes.data()), png.bytes.size()));
+    if (error) return std::string("cannot be created: ") + error.message();
     return {};
 }
 
