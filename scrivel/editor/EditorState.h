@@ -46,6 +46,10 @@ struct EditorState {
     int32_t currentString = 0;
     uint16_t currentPointer = 0;
 
+    // The fonts everything draws and measures with: the program's own until
+    // the data file names others (views; the session owns what they show).
+    render::Fonts fonts = render::builtInFonts();
+
     // The last render: the screen picture (sized once, when the session
     // starts) and the layout of its text.
     render::RenderResult rendered;

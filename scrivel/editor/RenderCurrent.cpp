@@ -19,6 +19,7 @@ void renderCurrentString(EditorState& s, RenderTargets& targets, int cellHeight,
     input.bytes = s.checks.showTranslation ? std::span<const uint8_t>(s.previewBytes)
                                            : rom::bytesFrom(s.romImage, lookupCurrentString(s));
     input.format = s.format;
+    input.fonts = s.fonts;
     input.options.cellHeight = cellHeight;
     input.options.cellWidth = cellWidth;
     input.options.hideCodes = s.checks.hideCodes;
