@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "TextFiles.h"
+
 namespace scrivel::script {
 
 std::string scriptFileName(const std::string& dumpsFolder, uint32_t blockAddress)
@@ -20,6 +22,14 @@ std::string scriptTemplate(unsigned stringCount)
         text += section;
     }
     return text;
+}
+
+std::optional<ScriptFileText> readScriptFile(const std::string& path)
+{
+    const std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes) return std::nullopt;
+    DecodedText decoded = decodeScriptBytes(*bytes);
+    return ScriptFileText{splitTextLines(decoded.text), decoded.encoding};
 }
 
 }  // namespace scrivel::script
