@@ -33,7 +33,7 @@ ReportWindow::ReportWindow(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(textView);
     layout->addWidget(buttons);
-    resize(640, 360);
+    resize(760, 360);
 }
 
 void ReportWindow::showText(const QString& title, const QString& text)

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "EditorFixture.h"
 #include "RomFixture.h"
 #include "editor/TranslatedRom.h"
 #include "rom/BpsPatch.h"
@@ -387,6 +388,43 @@ TEST_F(Writing, AFailedWriteUndoesTheOnesBeforeIt)
     EXPECT_EQ(editor::writeTranslatedRom(failed, {at("new.sfc"), at("new.ips"), at("new.bps")}, {})[0].severity,
               editor::Severity::Error);
     EXPECT_FALSE(std::filesystem::exists(dir / "new.sfc"));
+}
+
+}  // namespace
+
+namespace {
+
+using BuildCommand = testing_rom::EditorFixture;
+
+// The session builds from the file it opened: a ROM file changed on disk
+// since then would give patches for other bytes than the user saw, and a
+// save that fails leaves the unsaved text out of the build.
+TEST_F(BuildCommand, RefusesWhenTheRomChangedOrTheUnsavedTextCouldNotBeSaved)
+{
+    openRom();
+    writeFile(dir / "Dumps" / "001A8000.txt", std::string(".STRING 1\r\nHi\r\n.ENDS\r\n"));
+    Bytes changed = testing_rom::editorRom().bytes();
+    changed[0x100] ^= 1;
+    writeFile(dir / "rom.sfc", changed);
+    platform.clearRecords();
+    platform.queueChoice((dir / "out.sfc").string());
+    commands.buildTranslatedRom();
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages()[0].rfind("Error: The ROM file has changed since it was opened", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.sfc"));
+
+    writeFile(dir / "rom.sfc", testing_rom::editorRom().bytes());
+    view.editor.setCaret(0, 0);
+    view.editor.type("edited ");
+    std::filesystem::remove_all(dir / "Dumps");  // the save fails
+    platform.clearRecords();
+    platform.queueAnswer(platform::Answer::Yes);
+    platform.queueChoice((dir / "out.sfc").string());
+    commands.buildTranslatedRom();
+    EXPECT_EQ(platform.questions().size(), 1u);
+    EXPECT_TRUE(platform.dialogs().empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.sfc"));
+    EXPECT_EQ(view.report, "");
 }
 
 }  // namespace
