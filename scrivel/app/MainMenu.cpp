@@ -59,6 +59,8 @@ MainMenu buildMainMenu(QMainWindow& window)
     m.loadDataFile->setEnabled(false);
     m.separator2 = separator(m.fileMenu, "N2");
     m.saveTextFile = item(m.fileMenu, "SaveTextFile1", "&Save Text File", QKeySequence(Qt::CTRL | Qt::Key_S));
+    m.buildTranslatedRom = item(m.fileMenu, "BuildTranslatedRom", "Build Translated ROM...",
+                                QKeySequence(Qt::CTRL | Qt::Key_B));
     m.separator1 = separator(m.fileMenu, "N1");
     m.exit = item(m.fileMenu, "Exit1", "E&xit", QKeySequence(Qt::ALT | Qt::Key_X));
 

@@ -125,6 +125,7 @@ void MainWindow::connectMenu()
     on(menu.openRom, [this] { commands_.openRom(); });
     on(menu.loadDataFile, [this] { commands_.loadDataFile(); });
     on(menu.saveTextFile, [this] { commands_.saveTextFile(); });
+    on(menu.buildTranslatedRom, [this] { commands_.buildTranslatedRom(); });
     on(menu.exit, [this] { close(); });
     on(menu.showTextEditor, [this] { showTextEditor(); });
     on(menu.showTranslation, [this] { commands_.toggleTranslatedText(); });
@@ -194,6 +195,12 @@ void MainWindow::requestClose()
     closeRequested_ = true;
     // Closed from the event loop, once the command that asked has ended.
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MainWindow::showReport(const std::string& title, const std::string& text)
+{
+    if (!reportWindow) reportWindow = new ReportWindow(this);
+    reportWindow->showText(QString::fromStdString(title), QString::fromStdString(text));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

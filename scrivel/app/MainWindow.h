@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "HexWindow.h"
+#include "ReportWindow.h"
 #include "MainMenu.h"
 #include "ScreenWidget.h"
 #include "ScriptListBox.h"
@@ -61,6 +62,7 @@ public:
     void setCaption(const std::string& caption) override;
     void setLoadDataFileEnabled(bool enabled) override;
     void requestClose() override;
+    void showReport(const std::string& title, const std::string& text) override;
 
     QString statusText(int panel) const;
 
@@ -72,6 +74,9 @@ public:
     MainMenu menu;
     std::unique_ptr<TextEditorWindow> textEditorWindow;
     std::unique_ptr<HexWindow> hexWindow;
+    // The last report shown (Build Translated ROM...), kept open beside the
+    // main window until the user closes it.
+    ReportWindow* reportWindow = nullptr;
 
 signals:
     // The main window has closed; the program ends.

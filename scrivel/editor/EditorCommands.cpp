@@ -1,5 +1,6 @@
 #include "EditorCommands.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <new>
 #include <stdexcept>
@@ -8,6 +9,7 @@
 #include "CurrentString.h"
 #include "EditorTexts.h"
 #include "RenderCurrent.h"
+#include "TranslatedRom.h"
 #include "rom/DataFile.h"
 #include "rom/RomFile.h"
 #include "script/MarkerSearch.h"
@@ -174,11 +176,7 @@ bool EditorCommands::switchScriptFile()
 {
     TextEditorView& editor = view_.textEditor();
     std::string path = scriptFileName(state_.dumpsFolder, state_.currentBlockAddress);
-    // Asked even when the file was removed meanwhile: saving writes it again.
-    if (!state_.scriptFilePath.empty() && editor.modified()) {
-        if (platform_.ask(UnsavedQuestion, UnsavedCaption, false) == platform::Answer::Yes && !saveTextFile())
-            return false;
-    }
+    if (!offerToSaveText()) return false;
     state_.scriptFilePath = path;
     if (!fileExists(path)) {
         if (!writeFileAtomically(path, scriptTemplate(state_.currentBlockStringCount)).empty()) {
@@ -187,6 +185,18 @@ bool EditorCommands::switchScriptFile()
         }
     }
     if (!editor.loadFromFile(path)) dropScriptFile("Error: Could not open script file!\n" + path);
+    return true;
+}
+
+// Unsaved script text is offered for saving (Yes or No). Returns false when
+// the user chose Yes and the save failed.
+bool EditorCommands::offerToSaveText()
+{
+    // Asked even when the file was removed meanwhile: saving writes it again.
+    if (!state_.scriptFilePath.empty() && view_.textEditor().modified()) {
+        if (platform_.ask(UnsavedQuestion, UnsavedCaption, false) == platform::Answer::Yes && !saveTextFile())
+            return false;
+    }
     return true;
 }
 
@@ -214,6 +224,55 @@ bool EditorCommands::saveTextFile()
     tell(Severity::Info, "Text file was saved!");
     editor.setModified(false);
     return true;
+}
+
+void EditorCommands::buildTranslatedRom()
+{
+    if (!state_.romLoaded || state_.dataFilePath.empty()) {
+        tell(Severity::Error, "Error: Open a ROM and load its text block data file first.");
+        return;
+    }
+    // What the script files hold is what goes in.
+    if (scriptFilesEnabled && !offerToSaveText()) return;
+
+    platform::FileDialogRequest request;
+    request.title = "Build Translated ROM";
+    request.filter = "SNES ROM | *.sfc; *.smc";
+    request.initialFolder = platform::folderOf(state_.romPath);
+    const std::string romName = platform::fileNameOf(state_.romPath);
+    const size_t dot = romName.find_last_of('.');
+    request.fileName = dot == std::string::npos || dot == 0
+                           ? romName + "-translated"
+                           : romName.substr(0, dot) + "-translated" + romName.substr(dot);
+    auto chosen = platform_.saveFile(request);
+    if (!chosen) return;
+
+    rom::RomFileBytes input;
+    if (rom::readRomFileWhole(state_.romPath, input) != rom::RomReadStatus::Ok) {
+        tell(Severity::Error, "Error: Could not open file!\n" + state_.romPath);
+        return;
+    }
+    // The patches must fit the file the user opened and sees.
+    if (!std::equal(input.file.begin() + static_cast<long>(input.headerLength), input.file.end(),
+                    state_.romImage.begin(), state_.romImage.end())) {
+        tell(Severity::Error, "Error: The ROM file has changed since it was opened; open it again.\n" + state_.romPath);
+        return;
+    }
+    const TranslatedRom built =
+        editor::buildTranslatedRom(input.file, input.headerLength, state_.dataFile, state_.dumpsFolder);
+    if (!built.ok()) {
+        tell(built.worst, reportText(built.report));
+        return;
+    }
+    const OutputPaths paths{*chosen, patchPathBeside(*chosen, ".ips"), patchPathBeside(*chosen, ".bps")};
+    const std::vector<ReportLine> written = writeTranslatedRom(built, paths, {state_.romPath, state_.dataFilePath});
+    for (const ReportLine& line : written)
+        if (isFailure(line.severity)) {
+            tell(Severity::Error, reportText(written));
+            return;
+        }
+    if (built.worst > worst_) worst_ = built.worst;
+    view_.showReport("Build Translated ROM", reportText(built.report) + reportText(written));
 }
 
 void EditorCommands::selectString(bool takeFocus)

@@ -26,6 +26,11 @@ public:
     void openRom();       // File > Open ROM File
     void loadDataFile();  // File > Load Text Block Data File
     bool saveTextFile();  // File > Save Text File; false when nothing was saved
+    // File > Build Translated ROM...: offers unsaved script text for saving
+    // as a block change does, asks where the translated ROM goes, then
+    // builds it with its IPS and BPS patches beside it and shows the report.
+    // On any error the message is shown and nothing is written.
+    void buildTranslatedRom();
     // The user picked the block list's selected entry (or the program did).
     void selectBlock();
     // The user picked the string list's selected entry (or the program did).
@@ -73,6 +78,7 @@ public:
 
 private:
     bool switchScriptFile();
+    bool offerToSaveText();
     void showTranslationOf(int stringNumber, bool takeFocus);
     void dropScriptFile(const std::string& message);
     void tell(Severity severity, const std::string& text);

@@ -75,6 +75,13 @@ public:
     virtual void setLoadDataFileEnabled(bool enabled) = 0;
     // Asks the main window to close (ends the program).
     virtual void requestClose() = 0;
+    // Shows a long text (a command's report) in a window where the user can
+    // read and copy it.
+    virtual void showReport(const std::string& title, const std::string& text)
+    {
+        (void)title;
+        (void)text;
+    }
 };
 
 }  // namespace scrivel::editor

@@ -121,6 +121,11 @@ public:
     void setCaption(const std::string& text) override { caption = text; }
     void setLoadDataFileEnabled(bool enabled) override { loadDataFileEnabled = enabled; }
     void requestClose() override { closeRequested = true; }
+    void showReport(const std::string& title, const std::string& text) override
+    {
+        reportTitle = title;
+        report = text;
+    }
 
     HeadlessListView blocks;
     HeadlessListView strings;
@@ -131,6 +136,7 @@ public:
     std::string caption = "Script Editor: Varkel Osti";
     bool loadDataFileEnabled = false;
     bool closeRequested = false;
+    std::string reportTitle, report;  // the last report shown
 };
 
 }  // namespace scrivel::editor

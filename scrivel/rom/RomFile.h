@@ -21,6 +21,21 @@ enum class RomReadStatus { Ok, CannotOpen, OutOfMemory };
 // the bytes after the header; on failure it is left empty.
 RomReadStatus readRomFile(const std::string& path, std::vector<uint8_t>& image);
 
+// The length of the copier header a file of fileLength bytes starts with:
+// CopierHeaderLength when bit 9 of the length is set, else 0.
+constexpr size_t copierHeaderLength(size_t fileLength) { return (fileLength & 0x200) ? CopierHeaderLength : 0; }
+
+// A ROM file exactly as it is on disk, and the length of its copier header
+// (the image is file[headerLength..]).
+struct RomFileBytes {
+    std::vector<uint8_t> file;
+    size_t headerLength = 0;
+};
+
+// Reads the whole file at path, header included, by the same rule as
+// readRomFile. On failure file is left empty.
+RomReadStatus readRomFileWhole(const std::string& path, RomFileBytes& rom);
+
 // True when the image is long enough to hold the title and carries it,
 // byte for byte and case-sensitively.
 bool hasGameTitle(const std::vector<uint8_t>& image);

@@ -43,6 +43,33 @@ std::optional<SectionSpan> findStringSection(const std::vector<std::string>& lin
     return std::nullopt;
 }
 
+std::vector<std::optional<SectionSpan>> findStringSections(const std::vector<std::string>& lines, int stringCount)
+{
+    std::vector<std::optional<SectionSpan>> sections(stringCount > 0 ? static_cast<size_t>(stringCount) : 0);
+    // The first ".ENDS" line at or after each line, found from the end.
+    std::vector<size_t> nextEnd(lines.size() + 1, lines.size());
+    for (size_t i = lines.size(); i-- > 0;)
+        nextEnd[i] = startsWithNoCase(lines[i], ".ENDS") ? i : nextEnd[i + 1];
+    constexpr std::string_view Keyword = ".STRING ";
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (!startsWithNoCase(line, Keyword)) continue;
+        // The number as isStringMarker will want it; it has the last word.
+        size_t digitsEnd = Keyword.size();
+        while (digitsEnd < line.size() && digitsEnd < Keyword.size() + 10 &&
+               std::isdigit(static_cast<unsigned char>(line[digitsEnd])))
+            ++digitsEnd;
+        if (digitsEnd == Keyword.size()) continue;
+        const long long n = std::stoll(line.substr(Keyword.size(), digitsEnd - Keyword.size()));
+        if (n >= stringCount) continue;
+        auto& section = sections[static_cast<size_t>(n)];
+        if (section || !isStringMarker(line, static_cast<int>(n))) continue;
+        const size_t end = nextEnd[i + 1];
+        section = SectionSpan{i, i + 1, end, end < lines.size()};
+    }
+    return sections;
+}
+
 bool isTranslated(const std::vector<std::string>& lines, const SectionSpan& section)
 {
     for (size_t i = section.firstLine; i < section.endLine && i < lines.size(); ++i)

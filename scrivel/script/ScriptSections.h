@@ -25,6 +25,12 @@ bool isStringMarker(const std::string& line, int stringNumber);
 // line for it.
 std::optional<SectionSpan> findStringSection(const std::vector<std::string>& lines, int stringNumber);
 
+// The sections of strings 0 to stringCount - 1 in one pass over the file:
+// entry n is what findStringSection(lines, n) gives. Whole-script commands
+// use this so that a file of many strings costs one reading, not one per
+// string.
+std::vector<std::optional<SectionSpan>> findStringSections(const std::vector<std::string>& lines, int stringCount);
+
 // A section is translated when one of its lines holds a character other
 // than a blank (space or tab).
 bool isTranslated(const std::vector<std::string>& lines, const SectionSpan& section);

@@ -10,6 +10,10 @@
 #include <sys/wait.h>
 
 #include "EditorFixture.h"
+#include "rom/BpsPatch.h"
+#include "rom/IpsPatch.h"
+#include "script/ScriptFile.h"
+#include "script/ScriptSections.h"
 #include "testing/TempDir.h"
 
 using testing_support::readFile;
@@ -237,6 +241,105 @@ TEST_F(Cli, FontsWritesThePictureData)
     ASSERT_EQ(tiles.size(), 1152u);
     EXPECT_EQ(tiles.substr(0, 2), "\x14\x21");            // tile 0: the gradient placeholder 0x2114
     EXPECT_EQ(tiles.substr(128, 4), std::string("\x00\x00\x30\x84", 4));  // tile 1 starts K G
+}
+
+TEST_F(Cli, InsertRefusesAnOutputThatNamesTheInput)
+{
+    std::filesystem::create_directory(dir / "sub");
+    std::filesystem::create_symlink(dir / "rom.sfc", dir / "link.sfc");
+    const std::string rom = readFile(dir / "rom.sfc");
+    for (const char* args : {"insert rom.sfc blocks.txt rom.sfc", "insert rom.sfc blocks.txt sub/../rom.sfc",
+                             "insert rom.sfc blocks.txt link.sfc", "insert rom.sfc blocks.txt out.sfc --ips rom.sfc",
+                             "insert rom.sfc blocks.txt out.sfc --bps ./sub/../link.sfc",
+                             "insert rom.sfc blocks.txt blocks.txt"}) {
+        CliRun run = runCli(args, dir.str());
+        EXPECT_EQ(run.status, 1) << args;
+        EXPECT_EQ(run.out, "") << args;
+        EXPECT_NE(run.err.find("names the input file"), std::string::npos) << args << ": " << run.err;
+        EXPECT_EQ(readFile(dir / "rom.sfc"), rom);
+        EXPECT_FALSE(std::filesystem::exists(dir / "out.sfc")) << args;
+    }
+}
+
+TEST_F(Cli, InsertThatFailsWritesNothingAndSaysWhy)
+{
+    std::filesystem::create_directory(dir / "Dumps");
+    struct Case {
+        std::string script;
+        std::string error;
+    };
+    const Case cases[] = {
+        {".STRING 0\r\nA translation far longer than the four bytes it had\r\n.ENDS\r\n",
+         "Error: The translated strings do not fit in the free space; nothing was written.\nBank 1A: 52 bytes "
+         "needed, 4 free.\nBank 1D: 0 bytes needed, 0 free.\nNot placed: block 1A8000 string 0 (52 bytes)\n"},
+        {".STRING 1\r\nHi\r\n", "Error: " + (dir / "Dumps" / "001A8000.txt").string() +
+                                    ": the section .STRING 1 has no closing .ENDS line.\n"},
+    };
+    for (const Case& c : cases) {
+        writeFile(dir / "Dumps" / "001A8000.txt", c.script);
+        CliRun run = runCli("insert rom.sfc blocks.txt out/new.sfc", dir.str());
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, c.error);
+        EXPECT_FALSE(std::filesystem::exists(dir / "out"));
+    }
+    writeFile(dir / "Dumps" / "001A8000.txt", std::string(".STRING 1\r\nHi\r\n.ENDS\r\n"));
+    CliRun run = runCli("insert rom.sfc blocks.txt no/such/folder/new.sfc", dir.str());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Error: Could not write "), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("Block 1A8000: 1 of 4 strings translated, 3 bytes"), std::string::npos) << run.out;
+}
+
+// The translated demo ROM, read back by the renderer: each translated string
+// shows exactly the bytes its section compiles to, every other string what
+// it showed before; both patches turn the demo ROM into the translated one.
+TEST(CliDemo, InsertedStringsRenderAsTheirCompiledSections)
+{
+    const std::filesystem::path demo = DEMO_DIR;
+    TempDir dir;
+    std::filesystem::create_directory(dir / "Dumps");
+    for (const char* name : {"demo.sfc", "demo-blocks.txt", "Dumps/001A8000.txt"})
+        std::filesystem::copy_file(demo / name, dir / name);
+    std::filesystem::create_directory(dir / "out");
+    CliRun run = runCli("insert demo.sfc demo-blocks.txt out/demo-fr.sfc", dir.str());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find("Wrote " + (dir / "out" / "demo-fr.bps").string()), std::string::npos) << run.out;
+
+    const auto script = scrivel::script::readScriptFile((dir / "Dumps" / "001A8000.txt").string());
+    ASSERT_TRUE(script);
+    int translated = 0;
+    for (int n = 0;; ++n) {
+        const std::string args = "demo-blocks.txt 0 " + std::to_string(n);
+        CliRun before = runCli("render demo.sfc " + args, dir.str());
+        if (before.status != 0) break;
+        CliRun after = runCli("render out/demo-fr.sfc " + args, dir.str());
+        ASSERT_EQ(after.status, 0) << after.err;
+        // render prints status panel 0, the hex bytes, status panel 1.
+        auto hexLine = [](const std::string& out) {
+            const size_t first = out.find('\n'), second = out.find('\n', first + 1);
+            return out.substr(first + 1, second - first - 1);
+        };
+        const auto section = scrivel::script::findStringSection(script->lines, n);
+        if (section && scrivel::script::isTranslated(script->lines, *section)) {
+            ++translated;
+            CliRun compiled = runCli("compile Dumps/001A8000.txt " + std::to_string(n), dir.str());
+            EXPECT_EQ(hexLine(after.out), compiled.out.substr(0, compiled.out.size() - 1)) << n;
+        } else {
+            EXPECT_EQ(after.out, before.out) << n;
+        }
+    }
+    EXPECT_GE(translated, 5);
+
+    const std::string input = readFile(dir / "demo.sfc"), output = readFile(dir / "out" / "demo-fr.sfc");
+    const std::vector<uint8_t> source(input.begin(), input.end()), target(output.begin(), output.end());
+    for (const char* patch : {"demo-fr.ips", "demo-fr.bps"}) {
+        const std::string bytes = readFile(dir / "out" / patch);
+        const std::vector<uint8_t> p(bytes.begin(), bytes.end());
+        const auto applied = std::string(patch).ends_with(".ips") ? scrivel::rom::applyIpsPatch(source, p)
+                                                                  : scrivel::rom::applyBpsPatch(source, p);
+        ASSERT_TRUE(applied.ok()) << applied.error;
+        EXPECT_EQ(applied.bytes, target) << patch;
+    }
 }
 
 TEST(CliDemo, EveryDemoStringRendersInEveryViewMode)

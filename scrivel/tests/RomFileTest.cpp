@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "RomFixture.h"
 #include "rom/RomFile.h"
 #include "testing/TempDir.h"
@@ -32,6 +34,14 @@ TEST_P(RomHeaderTest, DropsACopierHeaderWhenBitNineOfTheLengthIsSet)
     ASSERT_EQ(readRomFile((dir / "rom.sfc").string(), image), RomReadStatus::Ok);
     EXPECT_EQ(image.size(), c.imageLength);
     EXPECT_EQ(image[0], c.hasHeader ? 0x22 : 0x11);
+
+    // The whole file, header included, splits into the same image.
+    RomFileBytes whole;
+    ASSERT_EQ(readRomFileWhole((dir / "rom.sfc").string(), whole), RomReadStatus::Ok);
+    EXPECT_EQ(whole.file, file);
+    EXPECT_EQ(whole.headerLength, c.hasHeader ? CopierHeaderLength : 0u);
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), whole.file.begin() + static_cast<long>(whole.headerLength),
+                           whole.file.end()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, RomHeaderTest,
@@ -46,6 +56,10 @@ TEST(RomFile, MissingFileCannotBeOpened)
     std::vector<uint8_t> image{1, 2, 3};
     EXPECT_EQ(readRomFile((dir / "none.sfc").string(), image), RomReadStatus::CannotOpen);
     EXPECT_TRUE(image.empty());
+    RomFileBytes whole{{1, 2, 3}, 512};
+    EXPECT_EQ(readRomFileWhole((dir / "none.sfc").string(), whole), RomReadStatus::CannotOpen);
+    EXPECT_TRUE(whole.file.empty());
+    EXPECT_EQ(whole.headerLength, 0u);
 }
 
 TEST(RomFile, TitleMustMatchExactlyAndFitInTheImage)

@@ -85,6 +85,27 @@ TEST(ScriptSections, FindsTheExactMarkerUpToTheFirstEnds)
     EXPECT_FALSE(script::isStringMarker(".STRING 01", 1));
 }
 
+TEST(ScriptSections, AllSectionsAtOnceAgreeWithTheOneBySearch)
+{
+    const std::vector<std::string> lines = {
+        ".STRING 12", "twelve", ".ENDS",   ".string 1  ", "one",       "",         ".ends here",
+        ".STRING 01", "zero one", ".ENDS", ".STRING 0x", ".STRING  0", ".STRING 0", "zero",
+        ".ENDS",      ".STRING 0", "again", ".ENDS",    ".STRING 99999999999", ".STRING 3", "open",
+    };
+    const auto all = script::findStringSections(lines, 14);
+    ASSERT_EQ(all.size(), 14u);
+    for (int n = 0; n < 14; ++n) {
+        const auto one = script::findStringSection(lines, n);
+        ASSERT_EQ(all[size_t(n)].has_value(), one.has_value()) << n;
+        if (!one) continue;
+        EXPECT_EQ(all[size_t(n)]->marker, one->marker) << n;
+        EXPECT_EQ(all[size_t(n)]->endLine, one->endLine) << n;
+        EXPECT_EQ(all[size_t(n)]->closed, one->closed) << n;
+    }
+    EXPECT_EQ(all[0]->marker, 12u);
+    EXPECT_TRUE(script::findStringSections(lines, 0).empty());
+}
+
 TEST(ByteCode, FindsTheCodeThatTakesTheEndByteAsItsOperand)
 {
     struct Case {
