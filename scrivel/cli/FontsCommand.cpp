@@ -59,12 +59,11 @@ Severity runFonts(const std::string& folder, bool sheets)
         }
     }
     if (!sheets) return Severity::Info;
-    for (const std::string& error : {render::writeGameFontSheet((dir / "gamefont.png").string(), fonts.game),
-                                     render::writePreviewFontSheet((dir / "previewfont.png").string(), fonts.preview)}) {
-        if (!error.empty()) {
-            std::cerr << error << '\n';
-            return Severity::Error;
-        }
+    std::string error = render::writeGameFontSheet((dir / "gamefont.png").string(), fonts.game);
+    if (error.empty()) error = render::writePreviewFontSheet((dir / "previewfont.png").string(), fonts.preview);
+    if (!error.empty()) {
+        std::cerr << error << '\n';
+        return Severity::Error;
     }
     return Severity::Info;
 }

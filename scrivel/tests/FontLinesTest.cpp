@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <sys/stat.h>
 
 #include "EditorFixture.h"
 #include "editor/SessionFonts.h"
@@ -174,6 +175,11 @@ TEST_F(FontLines, ALineThatCannotBeUsedIsNamedOnceAndTheStandInDraws)
          [](const std::filesystem::path& d) { ASSERT_EQ(writeGameFontSheet((d / "game.png").string(), GameFont), ""); },
          ".PREVIEWFONT game.png\n",
          "Error: DIR/game.png: a sheet of 128 x 2544 pixels; expected 256 x 128\n"
+         "  fonts.txt, line 5: the stand-in preview font stays in use."},
+        {"a pipe, never opened: it would wait for a writer",
+         [](const std::filesystem::path& d) { ASSERT_EQ(::mkfifo((d / "pipe.png").c_str(), 0600), 0); },
+         ".PREVIEWFONT pipe.png\n",
+         "Error: DIR/pipe.png: is not a file\n"
          "  fonts.txt, line 5: the stand-in preview font stays in use."},
         {"both lines",
          [](const std::filesystem::path& d) { writeFile(d / "p.bin", std::string(3, '\0')); },
