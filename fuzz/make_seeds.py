@@ -241,3 +241,10 @@ put("fuzz_png_sheet", "rgba16-interlaced.png", png(1, 1, 6, 16, [bytes(range(8))
 put("fuzz_png_sheet", "grey-alpha.png", png(2, 2, 4, 8, [b"\x10\x00\xf0\xff", b"\x80\x80\x00\x00"]))
 put("fuzz_png_sheet", "rgb-keyed.png",
     png(3, 1, 2, 8, [bytes([1, 2, 3, 4, 5, 6, 1, 2, 3])], [(b"tRNS", struct.pack(">HHH", 1, 2, 3))]))
+
+# Font lines of a data file: ROM addresses inside, across and outside the
+# fuzz target's 128 KiB image, and file paths.
+put("fuzz_font_lines", "rom-inside", ".FORMAT 18 16 16\n.BLOCK 1A8000 1A0000 4\n.GAMEFONT ROM 818000\n")
+put("fuzz_font_lines", "rom-past-end", ".GAMEFONT rom $03C000\r\n.PREVIEWFONT preview.png\r\n")
+put("fuzz_font_lines", "path", ".GAMEFONT fonts/game font.png \n.GAMEFONT ROM\n")
+put("fuzz_font_lines", "argument", "ROM 0")

@@ -79,6 +79,9 @@ if(TARGET scrivel_demo)
   set(demo_destination ${CMAKE_INSTALL_DATADIR}/scrivel/demo)
   install(FILES ${CMAKE_BINARY_DIR}/demo/demo.sfc ${CMAKE_BINARY_DIR}/demo/demo-blocks.txt
           DESTINATION ${demo_destination})
+  # The stand-in fonts as sheets, exported by the build.
+  install(FILES ${CMAKE_BINARY_DIR}/demo/gamefont.png ${CMAKE_BINARY_DIR}/demo/previewfont.png
+          DESTINATION ${demo_destination})
   install(FILES ${PROJECT_SOURCE_DIR}/scrivel/demo/001A8000.txt DESTINATION ${demo_destination}/Dumps)
   install(FILES ${PROJECT_SOURCE_DIR}/scrivel/demo/demo.tbl DESTINATION ${demo_destination} OPTIONAL)
 endif()

@@ -38,6 +38,7 @@ endforeach()
 if("scrivel" IN_LIST PROGRAMS)
   list(APPEND expected share/scrivel/demo/demo.sfc share/scrivel/demo/demo-blocks.txt
        share/scrivel/demo/Dumps/001A8000.txt)
+  list(APPEND expected share/scrivel/demo/gamefont.png share/scrivel/demo/previewfont.png)
   if(EXISTS ${SOURCE_DIR}/scrivel/demo/demo.tbl)
     list(APPEND expected share/scrivel/demo/demo.tbl)
   endif()

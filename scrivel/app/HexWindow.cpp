@@ -71,7 +71,7 @@ void HexWindow::showCursorByte()
 {
     if (!state_.romLoaded) return;
     if (!glyphBitmap_.isNull()) {
-        const std::array<uint8_t, 256> picture = hex_.cursorGlyph();
+        const std::array<uint8_t, 256> picture = hex_.cursorGlyph(state_.fonts.game);
         for (int r = 0; r < 16; ++r) {
             auto* row = reinterpret_cast<uint16_t*>(glyphBitmap_.scanLine(r));
             for (int c = 0; c < 16; ++c) row[c] = picture[static_cast<size_t>(r * 16 + c)] ? render::Palette[15] : render::Palette[0];

@@ -1,4 +1,5 @@
-// scrivel-cli fonts DIR: writes the program's fixed picture data into DIR.
+// scrivel-cli fonts DIR [--png]: writes the program's fixed picture data into
+// DIR, and with --png the two fonts also as sheets to edit in a paint program.
 
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
+#include "render/FontSheets.h"
 #include "render/Fonts.h"
 
 namespace scrivel::cli {
@@ -24,7 +26,7 @@ bool writeBytes(const std::filesystem::path& path, const uint8_t* data, size_t s
     return ok;
 }
 
-Severity runFonts(const std::string& folder)
+Severity runFonts(const std::string& folder, bool sheets)
 {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
@@ -56,6 +58,13 @@ Severity runFonts(const std::string& folder)
             return Severity::Error;
         }
     }
+    if (!sheets) return Severity::Info;
+    std::string error = render::writeGameFontSheet((dir / "gamefont.png").string(), fonts.game);
+    if (error.empty()) error = render::writePreviewFontSheet((dir / "previewfont.png").string(), fonts.preview);
+    if (!error.empty()) {
+        std::cerr << error << '\n';
+        return Severity::Error;
+    }
     return Severity::Info;
 }
 
@@ -64,14 +73,18 @@ Severity runFonts(const std::string& folder)
 void addFontsCommand(CLI::App& app, CommandAction& chosen)
 {
     auto folder = std::make_shared<std::string>();
+    auto sheets = std::make_shared<bool>(false);
     CLI::App* command = app.add_subcommand(
         "fonts", "write gamefont.bin, labelfont.bin, previewfont.bin and windowtiles.bin into DIR");
     command->add_option("DIR", *folder, "the folder (made when missing)")
         ->type_name("FOLDER")
         ->required()
         ->transform(absolutePath());
+    command->add_flag("--png", *sheets,
+                      "also write gamefont.png and previewfont.png: the fonts as sheets of\n"
+                      "white glyphs on black, one pixel per pixel, to edit and load back");
     command->group("Commands");
-    command->callback([&chosen, folder] { chosen = [folder] { return runFonts(*folder); }; });
+    command->callback([&chosen, folder, sheets] { chosen = [folder, sheets] { return runFonts(*folder, *sheets); }; });
 }
 
 }  // namespace scrivel::cli

@@ -10,11 +10,11 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
-#include "PngWriter.h"
 #include "editor/EditorCommands.h"
 #include "editor/EditorTexts.h"
 #include "editor/HeadlessViews.h"
 #include "platform/ScriptedPlatform.h"
+#include "png/Png.h"
 
 namespace scrivel::cli {
 
@@ -102,8 +102,11 @@ Severity runRender(const RenderRequest& request)
     const render::Picture& picture = state.rendered.picture;
     if (!request.rawOut.empty() && !writeRaw(request.rawOut, picture))
         return refuse("Error: Could not write " + request.rawOut);
-    if (!request.pngOut.empty() && !writePng(request.pngOut, picture.pixels.data(), picture.width, picture.height))
-        return refuse("Error: Could not write " + request.pngOut);
+    if (!request.pngOut.empty()) {
+        const std::string error =
+            common::writePng(request.pngOut, common::rgb565ToImage(picture.pixels.data(), picture.width, picture.height));
+        if (!error.empty()) return refuse("Error: Could not write " + request.pngOut + ": " + error);
+    }
     return commands.worstSeverity();
 }
 

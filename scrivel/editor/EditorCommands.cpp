@@ -10,6 +10,7 @@
 #include "EditorTexts.h"
 #include "RenderCurrent.h"
 #include "TranslatedRom.h"
+#include "SessionFonts.h"
 #include "rom/DataFile.h"
 #include "rom/RomFile.h"
 #include "script/MarkerSearch.h"
@@ -136,12 +137,15 @@ void EditorCommands::loadDataFile()
     if (contents.truncated) tell(Severity::Warning, "Only the first 256 blocks were loaded.");
     state_.dataFilePath = *chosen;
     state_.dataFile = std::move(contents);
+    const std::string fontProblems = useDataFileFonts(state_);
 
     view_.setCaption(dataFileCaption(*chosen));
     blocks.select(0);
     blocks.setHint(itemsHint(blocks.count()));
     selectBlock();
     renderCurrentString();
+    // Told once the stand-in has been drawn, so the screen shows behind it.
+    if (!fontProblems.empty()) tell(Severity::Error, fontProblems);
 }
 
 void EditorCommands::selectBlock()

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,10 @@ struct EditorState {
     // The fonts everything draws and measures with: the program's own until
     // the data file names others (views; the session owns what they show).
     render::Fonts fonts = render::builtInFonts();
+    // The fonts the data file's lines loaded, which fonts points into (null:
+    // the program's own). Shared, so a copy of the state views them safely.
+    std::shared_ptr<const std::vector<uint8_t>> loadedGameFont;
+    std::shared_ptr<const std::vector<uint8_t>> loadedPreviewFont;
 
     // The last render: the screen picture (sized once, when the session
     // starts) and the layout of its text.

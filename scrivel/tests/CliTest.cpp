@@ -14,6 +14,9 @@
 #include "rom/IpsPatch.h"
 #include "script/ScriptFile.h"
 #include "script/ScriptSections.h"
+#include "png/Png.h"
+#include "render/FontSheets.h"
+#include "render/Fonts.h"
 #include "testing/TempDir.h"
 
 using testing_support::readFile;
@@ -43,50 +46,6 @@ CliRun runCli(const std::string& arguments, const std::string& folder = ".")
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.err = readFile(errPath);
     return run;
-}
-
-uint32_t bigEndian(const std::string& s, size_t at)
-{
-    return (uint32_t(uint8_t(s[at])) << 24) | (uint32_t(uint8_t(s[at + 1])) << 16) |
-           (uint32_t(uint8_t(s[at + 2])) << 8) | uint32_t(uint8_t(s[at + 3]));
-}
-
-// Reads back a PNG of stored deflate blocks: returns the RGB rows without
-// their filter bytes, checking the chunk layout on the way.
-std::string pngPixels(const std::string& png, int& width, int& height)
-{
-    EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1A\n", 8));
-    std::string idat;
-    size_t at = 8;
-    while (at + 8 <= png.size()) {
-        uint32_t length = bigEndian(png, at);
-        std::string type = png.substr(at + 4, 4);
-        std::string data = png.substr(at + 8, length);
-        if (type == "IHDR") {
-            width = static_cast<int>(bigEndian(data, 0));
-            height = static_cast<int>(bigEndian(data, 4));
-            EXPECT_EQ(data.substr(8, 5), std::string("\x08\x02\x00\x00\x00", 5));
-        }
-        if (type == "IDAT") idat += data;
-        at += 12 + length;
-    }
-    EXPECT_EQ(at, png.size());
-    std::string raw;
-    size_t p = 2;  // zlib header
-    for (;;) {
-        bool last = idat[p] & 1;
-        size_t length = uint8_t(idat[p + 1]) | (uint8_t(idat[p + 2]) << 8);
-        raw += idat.substr(p + 5, length);
-        p += 5 + length;
-        if (last) break;
-    }
-    std::string rows;
-    size_t stride = 1 + 3 * static_cast<size_t>(width);
-    for (int y = 0; y < height; ++y) {
-        EXPECT_EQ(raw[y * stride], 0);
-        rows += raw.substr(y * stride + 1, stride - 1);
-    }
-    return rows;
 }
 
 class Cli : public ::testing::Test {
@@ -119,18 +78,20 @@ TEST_F(Cli, RawAndPngHoldTheSameScreen)
     std::string raw = readFile(dir / "screen.raw");
     ASSERT_EQ(raw.size(), 236160u);
 
-    int width = 0, height = 0;
-    std::string rgb = pngPixels(readFile(dir / "screen.png"), width, height);
-    EXPECT_EQ(width, 320);
-    EXPECT_EQ(height, 369);
-    ASSERT_EQ(rgb.size(), 320u * 369u * 3u);
+    common::PngReadResult png = common::readPng((dir / "screen.png").string());
+    ASSERT_TRUE(png.ok()) << png.error;
+    EXPECT_EQ(png.image.width, 320);
+    EXPECT_EQ(png.image.height, 369);
+    ASSERT_EQ(png.image.pixels.size(), 320u * 369u * 4u);
     bool anyColour = false;
     for (size_t i = 0; i < 320u * 369u; ++i) {
         unsigned pixel = uint8_t(raw[2 * i]) | (uint8_t(raw[2 * i + 1]) << 8);
         unsigned r = pixel >> 11, g = (pixel >> 5) & 0x3F, b = pixel & 0x1F;
-        ASSERT_EQ(uint8_t(rgb[3 * i]), (r << 3) | (r >> 2)) << i;
-        ASSERT_EQ(uint8_t(rgb[3 * i + 1]), (g << 2) | (g >> 4)) << i;
-        ASSERT_EQ(uint8_t(rgb[3 * i + 2]), (b << 3) | (b >> 2)) << i;
+        const uint8_t* rgba = png.image.pixels.data() + 4 * i;
+        ASSERT_EQ(rgba[0], (r << 3) | (r >> 2)) << i;
+        ASSERT_EQ(rgba[1], (g << 2) | (g >> 4)) << i;
+        ASSERT_EQ(rgba[2], (b << 3) | (b >> 2)) << i;
+        ASSERT_EQ(rgba[3], 0xFF) << i;
         anyColour = anyColour || pixel != 0;
     }
     EXPECT_TRUE(anyColour);
@@ -342,6 +303,63 @@ TEST(CliDemo, InsertedStringsRenderAsTheirCompiledSections)
     }
 }
 
+TEST_F(Cli, FontsPngWritesSheetsThatLoadBackAsTheFonts)
+{
+    CliRun run = runCli("fonts data --png", dir.str());
+    ASSERT_EQ(run.status, 0) << run.err;
+    struct Sheet {
+        const char* name;
+        int width, height;
+        scrivel::render::FontLoad (*load)(const std::string&);
+        std::span<const uint8_t> font;
+    };
+    for (const Sheet& sheet : {Sheet{"gamefont.png", 128, 2544, scrivel::render::loadGameFontFile,
+                                     scrivel::render::GameFont},
+                               Sheet{"previewfont.png", 256, 128, scrivel::render::loadPreviewFontFile,
+                                     scrivel::render::PreviewFont}}) {
+        const std::string path = (dir / "data" / sheet.name).string();
+        common::PngReadResult png = common::readPng(path);
+        ASSERT_TRUE(png.ok()) << png.error;
+        EXPECT_EQ(png.image.width, sheet.width);
+        EXPECT_EQ(png.image.height, sheet.height);
+        // White glyphs on black.
+        for (size_t i = 0; i < png.image.pixels.size(); i += 4) {
+            const uint8_t* p = png.image.pixels.data() + i;
+            ASSERT_TRUE(p[0] == p[1] && p[1] == p[2] && (p[0] == 0 || p[0] == 0xFF) && p[3] == 0xFF) << i / 4;
+        }
+        scrivel::render::FontLoad font = sheet.load(path);
+        ASSERT_TRUE(font.ok()) << font.error;
+        EXPECT_TRUE(std::equal(font.bytes.begin(), font.bytes.end(), sheet.font.begin(), sheet.font.end()))
+            << sheet.name;
+    }
+}
+
+TEST_F(Cli, RenderDrawsWithTheDataFilesFontsAndExitsOneWhenALineCannotBeUsed)
+{
+    ASSERT_EQ(runCli("fonts data --png", dir.str()).status, 0);
+    const std::string blocks = scrivel::testing_rom::EditorDataFile;
+    writeFile(dir / "sheets.txt", blocks + ".GAMEFONT data/gamefont.png\r\n.PREVIEWFONT data/previewfont.png\r\n");
+    writeFile(dir / "bad.txt", blocks + ".GAMEFONT ROM 1FFF00\r\n.PREVIEWFONT data/none.png\r\n");
+
+    CliRun plain = runCli("render rom.sfc blocks.txt 0 2 --raw plain.raw", dir.str());
+    CliRun sheets = runCli("render rom.sfc sheets.txt 0 2 --raw sheets.raw", dir.str());
+    ASSERT_EQ(sheets.status, 0) << sheets.err;
+    EXPECT_EQ(sheets.out, plain.out);
+    EXPECT_EQ(readFile(dir / "sheets.raw"), readFile(dir / "plain.raw"));
+
+    CliRun bad = runCli("render rom.sfc bad.txt 0 2", dir.str());
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
+    const std::string told = bad.err;
+    EXPECT_EQ(told.rfind("ROM loaded successfully!\nError: the game font at 1FFF00 (file offset FFF00) runs past", 0), 0u)
+        << told;
+    EXPECT_NE(told.find("  bad.txt, line 5: the stand-in game font stays in use.\nError: "), std::string::npos) << told;
+    EXPECT_NE(told.find("/data/none.png: cannot be opened: No such file or directory\n"
+                        "  bad.txt, line 6: the stand-in preview font stays in use.\n"),
+              std::string::npos)
+        << told;
+}
+
 TEST(CliDemo, EveryDemoStringRendersInEveryViewMode)
 {
     const std::string demo = DEMO_DIR;
@@ -363,6 +381,22 @@ TEST(CliDemo, EveryDemoStringRendersInEveryViewMode)
             }
         }
         EXPECT_GE(block, 2) << options;
+    }
+}
+
+TEST(CliDemo, TheDemosFontSheetsDrawAsTheStandIns)
+{
+    const std::string demo = DEMO_DIR;
+    TempDir dir;
+    writeFile(dir / "sheets.txt", readFile(demo + "/demo-blocks.txt") + "\n.GAMEFONT " + demo + "/gamefont.png\n" +
+                                      ".PREVIEWFONT " + demo + "/previewfont.png\n");
+    const std::string data = (dir / "sheets.txt").string();
+    for (const std::string view : {"1 2", "0 1 --script Dumps/001A8000.txt --vwf"}) {
+        CliRun plain = runCli("render demo.sfc demo-blocks.txt " + view + " --raw " + (dir / "plain.raw").string(), demo);
+        CliRun sheets = runCli("render demo.sfc " + data + " " + view + " --raw " + (dir / "sheets.raw").string(), demo);
+        ASSERT_EQ(sheets.status, 0) << sheets.err;
+        EXPECT_EQ(sheets.out, plain.out);
+        EXPECT_EQ(readFile(dir / "sheets.raw"), readFile(dir / "plain.raw")) << view;
     }
 }
 

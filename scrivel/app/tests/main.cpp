@@ -10,6 +10,7 @@
 #include "ExitTest.h"
 #include "AboutTest.h"
 #include "BuildTest.h"
+#include "FontLineTest.h"
 
 int main(int argc, char** argv)
 {
@@ -41,6 +42,10 @@ int main(int argc, char** argv)
     }
     {
         scrivel::app::testing::BuildTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        scrivel::app::testing::FontLineTest test;
         failures += QTest::qExec(&test, argc, argv);
     }
     return failures == 0 ? 0 : 1;
