@@ -8,6 +8,7 @@
 #include "CurrentString.h"
 #include "EditorTexts.h"
 #include "RenderCurrent.h"
+#include "SessionTable.h"
 #include "rom/DataFile.h"
 #include "rom/RomFile.h"
 #include "script/MarkerSearch.h"
@@ -134,6 +135,7 @@ void EditorCommands::loadDataFile()
     if (contents.truncated) tell(Severity::Warning, "Only the first 256 blocks were loaded.");
     state_.dataFilePath = *chosen;
     state_.dataFile = std::move(contents);
+    for (const Notice& notice : loadSessionTable(state_, tableFile)) tell(notice.severity, notice.text);
 
     view_.setCaption(dataFileCaption(*chosen));
     blocks.select(0);
@@ -181,7 +183,8 @@ bool EditorCommands::switchScriptFile()
     }
     state_.scriptFilePath = path;
     if (!fileExists(path)) {
-        if (!writeFileAtomically(path, scriptTemplate(state_.currentBlockStringCount)).empty()) {
+        const std::string text = newScriptFileText(state_, static_cast<size_t>(state_.currentBlock));
+        if (!writeFileAtomically(path, text).empty()) {
             dropScriptFile("Error: Could not create script file!\n" + path);
             return true;
         }
@@ -299,6 +302,18 @@ bool EditorCommands::confirmExit()
         return !editor.modified();
     }
     return false;
+}
+
+ScriptFilesReport EditorCommands::createAllScriptFiles(const std::string& folder, const ScriptFilesProgress& progress)
+{
+    ScriptFilesReport report;
+    if (!state_.romLoaded || state_.dataFilePath.empty()) {
+        report.error = "Error: Open a ROM and its text block data file first.";
+    } else {
+        report = writeAllScriptFiles(state_, folder.empty() ? state_.dumpsFolder : folder, progress);
+    }
+    if (!report.error.empty()) tell(Severity::Error, report.error);
+    return report;
 }
 
 void EditorCommands::endSession()

@@ -5,12 +5,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "render/Renderer.h"
 #include "rom/DataFile.h"
 #include "rom/FontFormat.h"
+#include "rom/TableFile.h"
 #include "script/PreviewCompiler.h"
 
 namespace scrivel::editor {
@@ -38,6 +40,9 @@ struct EditorState {
     // free-space lines included (empty until one is loaded).
     std::string dataFilePath;
     rom::DataFileContents dataFile;
+    // The table the data file names (or the one given in its place): with
+    // one, new script files carry the original text of every string.
+    std::optional<rom::Table> table;
 
     // Navigation.
     int32_t currentBlock = 0;

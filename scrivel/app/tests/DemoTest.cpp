@@ -13,13 +13,14 @@ namespace {
 
 const std::filesystem::path DemoDir = SCRIVEL_DEMO_DIR;
 
-// A fixture with the demo ROM, its data file and its translation script
-// copied into the test's folder.
+// A fixture with the demo ROM, its data file, its table and its translation
+// script copied into the test's folder.
 struct DemoFixture : GuiFixture {
     DemoFixture()
     {
         std::filesystem::copy_file(DemoDir / "demo.sfc", dir / "demo.sfc");
         std::filesystem::copy_file(DemoDir / "demo-blocks.txt", dir / "demo-blocks.txt");
+        std::filesystem::copy_file(DemoDir / "demo.tbl", dir / "demo.tbl");
         std::filesystem::create_directory(dir / "Dumps");
         std::filesystem::copy_file(DemoDir / "Dumps" / "001A8000.txt", dir / "Dumps" / "001A8000.txt");
     }
