@@ -8,7 +8,7 @@
 #include <exception>
 
 #include "EditorFonts.h"
-#include "ScriptFilesReport.h"
+#include "ScriptFilesWindow.h"
 #include "WindowPlacement.h"
 
 namespace scrivel::app {

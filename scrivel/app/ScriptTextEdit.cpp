@@ -121,7 +121,7 @@ bool ScriptTextEdit::loadFromFile(const std::string& path)
         all += fromUtf8Text(fileLines[i]);
     }
     setPlainText(all);
-    encoding_ = decoded.encoding;
+    encoding_ = savingEncoding(decoded);
     return true;
 }
 

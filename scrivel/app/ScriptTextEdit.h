@@ -3,7 +3,8 @@
 // line number it gives out counts lines as displayed (a wrapped line is
 // several). Its lines go out as UTF-8; a file is read as UTF-8 when its
 // bytes are valid UTF-8 and as Latin-1 otherwise, and saved in the encoding
-// it was read in (as UTF-8 once Latin-1 cannot hold the text).
+// it was read in (see savingEncoding: plain ASCII stays 8-bit, and Latin-1
+// becomes UTF-8 once it cannot hold the text).
 
 #include <QPlainTextEdit>
 #include <vector>

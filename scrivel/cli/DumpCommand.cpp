@@ -2,7 +2,7 @@
 // Text Block Data File with the given files, then File > Create All Script
 // Files: the script file of every block, with the original text of its
 // strings when a table is loaded. Prints one line per block; a file that
-// exists is never touched.
+// exists is never touched, and a failure leaves nothing written.
 
 #include <iostream>
 #include <memory>
@@ -55,10 +55,11 @@ Severity runDump(const DumpRequest& request)
     if (!state.romLoaded) return refuse("Error: The ROM was not loaded.");
     if (platform.pendingChoices() != 0) return refuse("Error: The text block data file was not read.");
 
-    commands.createAllScriptFiles(request.into, [](const ScriptFileLine& line, size_t, size_t) {
-        std::cout << reportLine(line) << '\n';
-        return true;
-    });
+    // The lines go out once the work has succeeded: a failure takes back
+    // what it made, so then no line would be true.
+    const ScriptFilesReport report = commands.createAllScriptFiles(request.into);
+    if (report.error.empty())
+        for (const ScriptFileLine& line : report.files) std::cout << reportLine(line) << '\n';
     std::cout.flush();
     return commands.worstSeverity();
 }

@@ -38,8 +38,8 @@ public:
     // when the file cannot be read.
     virtual bool loadFromFile(const std::string& path) = 0;
     // Writes the whole text with CR LF between lines, replacing the file
-    // atomically, in the encoding the text was read in (UTF-8 when Latin-1
-    // cannot hold it). Returns an empty string on success, else the error
+    // atomically, in the encoding the text was read in (see
+    // script::savingEncoding; UTF-8 when Latin-1 cannot hold the text). Returns an empty string on success, else the error
     // text.
     virtual std::string saveToFile(const std::string& path) = 0;
     virtual void clearText() = 0;

@@ -61,7 +61,7 @@ bool HeadlessTextEditor::loadFromFile(const std::string& path)
     if (!bytes) return false;
     script::DecodedText decoded = script::decodeScriptBytes(*bytes);
     lines_ = splitTextLines(decoded.text);
-    encoding_ = decoded.encoding;
+    encoding_ = script::savingEncoding(decoded);
     caret_ = 0;
     selection_ = 0;
     firstVisible_ = 0;

@@ -50,20 +50,50 @@ size_t ScriptFilesReport::created() const
 
 size_t ScriptFilesReport::kept() const { return files.size() - created(); }
 
+namespace {
+
+// The folders of path that do not exist yet, the deepest last.
+std::vector<std::filesystem::path> missingFolders(const std::filesystem::path& path)
+{
+    std::vector<std::filesystem::path> missing;
+    std::error_code error;
+    for (std::filesystem::path p = path; !p.empty() && !std::filesystem::exists(std::filesystem::symlink_status(p, error));
+         p = p.parent_path()) {
+        missing.insert(missing.begin(), p);
+        if (p == p.parent_path()) break;
+    }
+    return missing;
+}
+
+// Takes back what a failed run made: the files it created and the folders
+// it made for them (only while they are empty), so that a failure leaves
+// nothing behind.
+void takeBack(const std::vector<std::string>& created, const std::vector<std::filesystem::path>& folders)
+{
+    std::error_code ignored;
+    for (const std::string& path : created) std::filesystem::remove(path, ignored);
+    for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) std::filesystem::remove(*folder, ignored);
+}
+
+}  // namespace
+
 ScriptFilesReport writeAllScriptFiles(const EditorState& state, const std::string& folder,
                                       const ScriptFilesProgress& progress)
 {
     ScriptFilesReport report;
     report.folder = folder;
+    const std::vector<std::filesystem::path> madeFolders = missingFolders(folder);
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error || !std::filesystem::is_directory(folder)) {
+        takeBack({}, madeFolders);
         report.error = "Error: Could not create the folder \"" + folder + "\". " +
                        (error ? error : std::make_error_code(std::errc::not_a_directory)).message();
         return report;
     }
     const size_t total = std::min(state.dataFile.blocks.size(), static_cast<size_t>(rom::MaxBlocks));
     report.files.reserve(total);
+    std::vector<std::string> created;
     for (size_t b = 0; b < total; ++b) {
         const std::string path = script::scriptFileName(folder, state.blockAddress[b]);
         ScriptFileLine line{path.substr(path.rfind('/') + 1), ScriptFileOutcome::Created};
@@ -74,8 +104,12 @@ ScriptFilesReport writeAllScriptFiles(const EditorState& state, const std::strin
         if (made == std::errc::file_exists) {
             line.outcome = ScriptFileOutcome::Kept;
         } else if (made) {
+            takeBack(created, madeFolders);
+            report.files.clear();
             report.error = "Error: Could not create script file!\n" + path + "\n" + made.message();
             return report;
+        } else {
+            created.push_back(path);
         }
         report.files.push_back(line);
         if (progress && !progress(line, b + 1, total)) {

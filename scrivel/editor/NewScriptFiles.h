@@ -36,7 +36,7 @@ std::string reportLine(const ScriptFileLine& line);
 
 struct ScriptFilesReport {
     std::string folder;
-    std::vector<ScriptFileLine> files;  // in block order, as far as the work went
+    std::vector<ScriptFileLine> files;  // in block order, as far as the work went; none after an error
     std::string error;                  // "Error: ..." when a file or the folder could not be made
     bool cancelled = false;             // the progress callback stopped the work
     size_t created() const;
@@ -48,9 +48,11 @@ struct ScriptFilesReport {
 using ScriptFilesProgress = std::function<bool(const ScriptFileLine& line, size_t done, size_t total)>;
 
 // Writes the script file of every block of the session's data file into
-// folder (made when missing, its parent included), each as
+// folder (made when missing, its parents included), each as
 // newScriptFileText makes it. A file that exists is left exactly as it is.
-// Stops at the first file or folder that cannot be made, with the error.
+// A file or folder that cannot be made stops the work with the error, and
+// what this run had made is taken back (the report then lists no file), so
+// a failure writes nothing. Stopping through progress keeps what was made.
 ScriptFilesReport writeAllScriptFiles(const EditorState& state, const std::string& folder,
                                       const ScriptFilesProgress& progress = {});
 

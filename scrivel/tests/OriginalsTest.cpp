@@ -247,4 +247,19 @@ TEST_F(EditorFixture, Latin1ScriptFileCompilesAsBeforeAndIsWrittenBackByteForByt
     EXPECT_EQ(view.editor.encoding(), TextEncoding::Utf8);
 }
 
+// A plain ASCII file (a template made without a table) reads alike in both
+// encodings; it stays the 8-bit file it always was until it needs more.
+TEST_F(EditorFixture, AsciiScriptFileStaysEightBitUntilACharacterAboveU00FF)
+{
+    openRom();
+    EXPECT_EQ(readFile(dumps("001A8000.txt")), scriptTemplate(4));
+    view.editor.setCaret(0, 0);
+    view.editor.type("caf\xC3\xA9 ");
+    ASSERT_TRUE(commands.saveTextFile());
+    EXPECT_EQ(readFile(dumps("001A8000.txt")), "caf\xE9 " + scriptTemplate(4));
+    view.editor.type(Kanji);
+    ASSERT_TRUE(commands.saveTextFile());
+    EXPECT_EQ(readFile(dumps("001A8000.txt")), "caf\xC3\xA9 " + Kanji + scriptTemplate(4));
+}
+
 }  // namespace

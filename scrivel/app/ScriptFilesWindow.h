@@ -13,10 +13,10 @@ class QPlainTextEdit;
 
 namespace scrivel::app {
 
-class ScriptFilesReport : public QDialog {
+class ScriptFilesWindow : public QDialog {
     Q_OBJECT
 public:
-    ScriptFilesReport(const editor::ScriptFilesReport& report, QWidget* parent);
+    ScriptFilesWindow(const editor::ScriptFilesReport& report, QWidget* parent);
 
     QLabel* summary = nullptr;
     QPlainTextEdit* lines = nullptr;
@@ -30,6 +30,6 @@ QString reportSummary(const editor::ScriptFilesReport& report);
 // blocking); an error has been shown by the command by then, and the report
 // still lists what was done before it. Returns the report window, or null
 // when nothing was done.
-ScriptFilesReport* createAllScriptFiles(QWidget* window, editor::EditorCommands& commands);
+ScriptFilesWindow* createAllScriptFiles(QWidget* window, editor::EditorCommands& commands);
 
 }  // namespace scrivel::app

@@ -1,4 +1,4 @@
-#include "ScriptFilesReport.h"
+#include "ScriptFilesWindow.h"
 
 #include <QDialogButtonBox>
 #include <algorithm>
@@ -19,7 +19,7 @@ QString reportSummary(const editor::ScriptFilesReport& report)
     return text;
 }
 
-ScriptFilesReport::ScriptFilesReport(const editor::ScriptFilesReport& report, QWidget* parent) : QDialog(parent)
+ScriptFilesWindow::ScriptFilesWindow(const editor::ScriptFilesReport& report, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ScriptFilesReport"));
     setWindowTitle(QStringLiteral("Create All Script Files"));
@@ -46,7 +46,7 @@ ScriptFilesReport::ScriptFilesReport(const editor::ScriptFilesReport& report, QW
     resize(360, 300);
 }
 
-ScriptFilesReport* createAllScriptFiles(QWidget* window, editor::EditorCommands& commands)
+ScriptFilesWindow* createAllScriptFiles(QWidget* window, editor::EditorCommands& commands)
 {
     QProgressDialog progress(QStringLiteral("Creating the script files..."), QStringLiteral("Stop"), 0,
                              std::max(1, static_cast<int>(commands.state().dataFile.blocks.size())), window);
@@ -61,7 +61,7 @@ ScriptFilesReport* createAllScriptFiles(QWidget* window, editor::EditorCommands&
         });
     progress.close();
     if (report.files.empty() && !report.error.empty()) return nullptr;
-    auto* dialog = new ScriptFilesReport(report, window);
+    auto* dialog = new ScriptFilesWindow(report, window);
     dialog->open();
     return dialog;
 }
