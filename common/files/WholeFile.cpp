@@ -129,7 +129,6 @@ std::error_code createFileExclusively(const std::string& path, std::string_view 
     if (fd < 0) return systemError(EEXIST);
 
     int error = writeAll(fd, bytes.data(), bytes.size());
-    if (!error && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && !error) error = errno;
     bool moved = false;
     if (!error) {
