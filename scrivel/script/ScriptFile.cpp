@@ -18,16 +18,16 @@ namespace {
 const char* const TemplateHeader = "// Do not erase these: \r\n// .STRING #\r\n// .ENDS\r\n\r\n\r\n";
 const char* const TemplateGap = "\r\n\r\n\r\n";
 
-// One comment line per line of the original. A carriage return inside a
-// line (a table's text may hold one) would end the line when the file is
-// read again and leave text outside the comment, so it ends a comment line
-// here as well.
+// One comment line per line of the original. A carriage return or line
+// feed inside a line (a table's text may hold a carriage return) would end
+// the line when the file is read again and leave text outside the comment,
+// so it ends a comment line here as well.
 void appendOriginal(std::string& text, const std::vector<std::string>& lines)
 {
     for (const std::string& line : lines) {
         size_t start = 0;
         for (;;) {
-            const size_t cr = line.find('\r', start);
+            const size_t cr = line.find_first_of("\r\n", start);
             text += "// ";
             text.append(line, start, cr == std::string::npos ? std::string::npos : cr - start);
             text += "\r\n";

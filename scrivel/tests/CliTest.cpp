@@ -367,6 +367,13 @@ TEST(CliDump, WrongTableIsAnErrorAndWritesNothing)
         EXPECT_FALSE(std::filesystem::exists(demo.dir / "out")) << c.what;
         EXPECT_FALSE(std::filesystem::exists(demo.dumps())) << c.what;
     }
+    // render takes --table as well, and refuses a wrong one the same way.
+    DemoCopy demo;
+    writeFile(demo.dir / "bad.tbl", std::string("00=0\n0A\n"));
+    CliRun run = runCli("render game/demo.sfc game/demo-blocks.txt 0 0 --table bad.tbl", demo.dir.str());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("bad.tbl:2: not a table entry: 0A"), std::string::npos) << run.err;
+    EXPECT_EQ(runCli("render game/demo.sfc game/demo-blocks.txt 0 0 --table game/demo.tbl", demo.dir.str()).status, 0);
 }
 
 }  // namespace
