@@ -1,6 +1,9 @@
 // The marker search and the section compiler over random script text: the
 // search lands inside the text, the compiled section always ends in a 255
-// within the preview buffer, and a section never reads past the text.
+// within the preview buffer, and a section never reads past the text. The
+// same text, taken as the original text of a block's strings, makes a
+// template whose comment lines never touch a section; and a line compiled
+// as characters counts at most 255 of them.
 
 #include <array>
 #include <cstddef>
@@ -14,6 +17,8 @@
 #include "editor/HeadlessViews.h"
 #include "script/MarkerSearch.h"
 #include "script/PreviewCompiler.h"
+#include "script/ScriptFile.h"
+#include "script/ScriptSections.h"
 #include "script/TextFiles.h"
 
 namespace {
@@ -57,5 +62,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int marker = lines.empty() ? -1 : static_cast<int>(static_cast<unsigned>(caret) % lines.size());
     checkSection(scrivel::script::compileSection(lines, marker, bytes), bytes);
     if (scrivel::script::splitTextLines(scrivel::script::joinTextLines(lines)) != lines) std::abort();
+
+    // The lines as the originals of three strings (any bytes, line breaks
+    // and markers included): every section is found exactly and stays the
+    // template's three empty lines.
+    std::vector<std::vector<std::string>> originals(3);
+    for (size_t i = 0; i < lines.size(); ++i) originals[i % 3].push_back(lines[i]);
+    const std::vector<std::string> made = scrivel::script::splitTextLines(scrivel::script::scriptTemplateWithOriginals(originals));
+    for (int n = 0; n < 3; ++n) {
+        const auto section = scrivel::script::findStringSection(made, n);
+        if (!section || !section->closed || section->endLine != section->firstLine + 3) std::abort();
+        if (scrivel::script::isTranslated(made, *section)) std::abort();
+    }
+
+    const std::string eightBit = scrivel::script::eightBitLine(text, scrivel::script::MaxCompiledLineLength);
+    if (eightBit.size() > scrivel::script::MaxCompiledLineLength || eightBit.size() > text.size()) std::abort();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "WholeFile.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <new>
 #include <sys/stat.h>
@@ -106,6 +107,38 @@ std::error_code replaceFileAtomically(const std::string& path, std::string_view 
     if (::close(fd) != 0 && !error) error = errno;
     if (!error && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
     if (error) ::unlink(temp.c_str());
+    return error ? systemError(error) : std::error_code();
+}
+
+std::error_code createFileExclusively(const std::string& path, std::string_view bytes)
+{
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.empty()) return systemError(path.empty() ? ENOENT : EISDIR);
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0) return systemError(EEXIST);
+
+    std::string temp;
+    int fd = -1;
+    for (unsigned attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = folder + "." + name + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".new";
+        fd = openRetrying(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+        if (fd < 0 && errno != EEXIST) return systemError(errno);
+    }
+    if (fd < 0) return systemError(EEXIST);
+
+    int error = writeAll(fd, bytes.data(), bytes.size());
+    if (::close(fd) != 0 && !error) error = errno;
+    bool moved = false;
+    if (!error) {
+        moved = ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0;
+        if (!moved) error = errno;
+        // A file system without the no-replace move: a hard link, which
+        // fails as well when path is taken.
+        if (error == EINVAL || error == ENOSYS) error = ::link(temp.c_str(), path.c_str()) == 0 ? 0 : errno;
+    }
+    if (!moved) ::unlink(temp.c_str());
     return error ? systemError(error) : std::error_code();
 }
 

@@ -24,4 +24,15 @@ std::optional<std::string> readWholeFile(const std::string& path);
 // system's error of the step that failed (error.message() says why).
 [[nodiscard]] std::error_code replaceFileAtomically(const std::string& path, std::string_view bytes);
 
+// Makes a new file at path holding bytes, unless something is there already:
+// an existing file is never opened for writing, replaced or removed (the
+// answer is then std::errc::file_exists). The bytes go to a temporary file
+// beside path that is then moved to path only if path is still free, so the
+// file appears there whole or not at all. Unlike a replacement, which
+// guards earlier contents, the new file is not forced to disk: making
+// hundreds of them at once stays fast, and none holds anything that exists
+// only there. Returns no error on success, otherwise the system's error of
+// the step that failed.
+[[nodiscard]] std::error_code createFileExclusively(const std::string& path, std::string_view bytes);
+
 }  // namespace common

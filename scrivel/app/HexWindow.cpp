@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "EditorFonts.h"
+#include "editor/HexToken.h"
 #include "render/Palette.h"
 
 namespace scrivel::app {
@@ -77,7 +78,7 @@ void HexWindow::showCursorByte()
             for (int c = 0; c < 16; ++c) row[c] = picture[static_cast<size_t>(r * 16 + c)] ? render::Palette[15] : render::Palette[0];
         }
     }
-    setWindowTitle(QString::fromStdString(hex_.caption(state_)));
+    setWindowTitle(QString::fromStdString(editor::hexCaption(state_, hex_)));
 }
 
 void HexWindow::drawBytes(QPainter& painter)

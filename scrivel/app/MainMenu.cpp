@@ -59,6 +59,7 @@ MainMenu buildMainMenu(QMainWindow& window)
     m.loadDataFile->setEnabled(false);
     m.separator2 = separator(m.fileMenu, "N2");
     m.saveTextFile = item(m.fileMenu, "SaveTextFile1", "&Save Text File", QKeySequence(Qt::CTRL | Qt::Key_S));
+    m.createAllScriptFiles = item(m.fileMenu, "CreateAllScriptFiles", "Create All Script Files", QKeySequence());
     m.buildTranslatedRom = item(m.fileMenu, "BuildTranslatedRom", "Build Translated ROM...",
                                 QKeySequence(Qt::CTRL | Qt::Key_B));
     m.separator1 = separator(m.fileMenu, "N1");

@@ -17,6 +17,7 @@ struct MainMenu {
     QAction* loadDataFile = nullptr;
     QAction* separator2 = nullptr;
     QAction* saveTextFile = nullptr;
+    QAction* createAllScriptFiles = nullptr;
     QAction* buildTranslatedRom = nullptr;
     QAction* separator1 = nullptr;
     QAction* exit = nullptr;

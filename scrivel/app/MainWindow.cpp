@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "EditorFonts.h"
+#include "ScriptFilesWindow.h"
 #include "WindowPlacement.h"
 
 namespace scrivel::app {
@@ -125,6 +126,7 @@ void MainWindow::connectMenu()
     on(menu.openRom, [this] { commands_.openRom(); });
     on(menu.loadDataFile, [this] { commands_.loadDataFile(); });
     on(menu.saveTextFile, [this] { commands_.saveTextFile(); });
+    on(menu.createAllScriptFiles, [this] { createAllScriptFiles(this, commands_); });
     on(menu.buildTranslatedRom, [this] { commands_.buildTranslatedRom(); });
     on(menu.exit, [this] { close(); });
     on(menu.showTextEditor, [this] { showTextEditor(); });

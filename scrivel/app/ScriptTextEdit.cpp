@@ -15,14 +15,17 @@ namespace scrivel::app {
 
 namespace {
 
-QString fromEightBit(const std::string& text)
+// The engine's text is UTF-8 through and through; the conversions are
+// spelled out so that no 8-bit conversion can slip in between.
+QString fromUtf8Text(const std::string& text)
 {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string toEightBit(const QString& text)
+std::string toUtf8Text(const QString& text)
 {
-    return text.toLatin1().toStdString();
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
 }  // namespace
@@ -82,31 +85,43 @@ std::string ScriptTextEdit::line(int index) const
     if (index < 0 || index >= static_cast<int>(lines.size())) return {};
     const DisplayLine& l = lines[static_cast<size_t>(index)];
     const QTextBlock block = document()->findBlock(l.start);
-    return toEightBit(block.text().mid(l.start - block.position(), l.length));
+    return toUtf8Text(block.text().mid(l.start - block.position(), l.length));
 }
+
+namespace {
+
+// The document's lines joined by "\n", positions as the document counts them.
+QString documentText(const QTextDocument* document)
+{
+    if (document->isEmpty()) return {};
+    QString all;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block != document->begin()) all += QLatin1Char('\n');
+        all += block.text();
+    }
+    return all;
+}
+
+}  // namespace
 
 std::string ScriptTextEdit::text() const
 {
-    if (document()->isEmpty()) return {};
-    QString all;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin()) all += QLatin1Char('\n');
-        all += block.text();
-    }
-    return toEightBit(all);
+    return toUtf8Text(documentText(document()));
 }
 
 bool ScriptTextEdit::loadFromFile(const std::string& path)
 {
     const std::optional<std::string> bytes = readWholeFile(path);
     if (!bytes) return false;
+    const DecodedText decoded = decodeScriptBytes(*bytes);
     QString all;
-    const std::vector<std::string> fileLines = splitTextLines(*bytes);
+    const std::vector<std::string> fileLines = splitTextLines(decoded.text);
     for (size_t i = 0; i < fileLines.size(); ++i) {
         if (i) all += QLatin1Char('\n');
-        all += fromEightBit(fileLines[i]);
+        all += fromUtf8Text(fileLines[i]);
     }
     setPlainText(all);
+    encoding_ = savingEncoding(decoded);
     return true;
 }
 
@@ -115,8 +130,12 @@ std::string ScriptTextEdit::saveToFile(const std::string& path)
     std::vector<std::string> fileLines;
     if (!document()->isEmpty())
         for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-            fileLines.push_back(toEightBit(block.text()));
-    return writeFileAtomically(path, joinTextLines(fileLines));
+            fileLines.push_back(toUtf8Text(block.text()));
+    TextEncoding encoding = encoding_;
+    const std::string bytes = encodeScriptText(joinTextLines(fileLines), encoding);
+    std::string error = writeFileAtomically(path, bytes);
+    if (error.empty()) encoding_ = encoding;
+    return error;
 }
 
 void ScriptTextEdit::clearText()
@@ -172,9 +191,9 @@ void ScriptTextEdit::scrollLines(int delta)
 int ScriptTextEdit::find(const std::string& needle, int from) const
 {
     if (from < 0) from = 0;
-    const QString all = fromEightBit(text());
+    const QString all = documentText(document());
     if (from > all.size()) return -1;
-    return static_cast<int>(all.indexOf(fromEightBit(needle), from, Qt::CaseInsensitive));
+    return static_cast<int>(all.indexOf(fromUtf8Text(needle), from, Qt::CaseInsensitive));
 }
 
 int ScriptTextEdit::lineFromPosition(int position) const

@@ -1,13 +1,16 @@
 #pragma once
 // The plain-text script editor. It wraps at its width, and every
 // line number it gives out counts lines as displayed (a wrapped line is
-// several). Text is 8-bit: one character per byte in both directions, and
-// characters beyond 8 bits are written as "?".
+// several). Its lines go out as UTF-8; a file is read as UTF-8 when its
+// bytes are valid UTF-8 and as Latin-1 otherwise, and saved in the encoding
+// it was read in (see savingEncoding: plain ASCII stays 8-bit, and Latin-1
+// becomes UTF-8 once it cannot hold the text).
 
 #include <QPlainTextEdit>
 #include <vector>
 
 #include "editor/EditorView.h"
+#include "script/ScriptEncoding.h"
 
 namespace scrivel::app {
 
@@ -32,6 +35,9 @@ public:
     int find(const std::string& needle, int from) const override;
     int lineFromPosition(int position) const override;
 
+    // The encoding the file was read in, or became on saving.
+    script::TextEncoding encoding() const { return encoding_; }
+
 signals:
     // The editor's size changed and its lines have been laid out anew.
     void resized();
@@ -48,6 +54,7 @@ private:
 
     mutable std::vector<DisplayLine> lines_;
     mutable bool linesValid_ = false;
+    script::TextEncoding encoding_ = script::TextEncoding::Utf8;
 };
 
 }  // namespace scrivel::app

@@ -27,5 +27,6 @@ void addRenderCommand(CLI::App& app, CommandAction& chosen);
 void addCompileCommand(CLI::App& app, CommandAction& chosen);
 void addFontsCommand(CLI::App& app, CommandAction& chosen);
 void addInsertCommand(CLI::App& app, CommandAction& chosen);
+void addDumpCommand(CLI::App& app, CommandAction& chosen);
 
 }  // namespace scrivel::cli

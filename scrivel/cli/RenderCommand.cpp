@@ -30,6 +30,7 @@ struct RenderRequest {
     bool hideCodes = false;
     bool variableWidth = false;
     std::string script;  // the translation shown, the editor holding this file
+    std::string table;   // in place of the data file's .TABLE line
     std::string rawOut;
     std::string pngOut;
 };
@@ -64,6 +65,7 @@ Severity runRender(const RenderRequest& request)
     HeadlessEditorView view;
     EditorCommands commands(state, hex, view, platform);
     commands.scriptFilesEnabled = false;
+    commands.tableFile = request.table;
     view.editor.setChangeHandler([&] { commands.textEditorChanged(); });
     if (!commands.initialise()) return commands.worstSeverity();
 
@@ -136,6 +138,9 @@ void addRenderCommand(CLI::App& app, CommandAction& chosen)
     command->add_flag("--hide-codes", request->hideCodes, "Hide Control Codes checked");
     command->add_flag("--vwf", request->variableWidth, "Use VWF Routine checked");
     command->add_option("--script", request->script, "Display Translated Text checked, the editor holding FILE")
+        ->option_text("FILE")
+        ->transform(absolutePath());
+    command->add_option("--table", request->table, "the table file, in place of the data file's .TABLE line")
         ->option_text("FILE")
         ->transform(absolutePath());
     const std::string screenSize = std::to_string(render::ScreenWidth) + " x " + std::to_string(render::ScreenHeight);

@@ -23,6 +23,7 @@ int main(int argc, char** argv)
     addCompileCommand(app, chosen);
     addFontsCommand(app, chosen);
     addInsertCommand(app, chosen);
+    addDumpCommand(app, chosen);
 
     try {
         app.parse(argc, argv);

@@ -221,6 +221,10 @@ std::string demoBlocksFile(const std::vector<DemoBlock>& blocks)
         "; two-byte glyph, and four further numbers it keeps but does not use.\n"
         ".FORMAT 18 16 16 1 16 0 1 2 3\n"
         ";\n"
+        "; .TABLE: the table file that reads the game's bytes as text, beside\n"
+        "; this file; new script files then show each string's original text.\n"
+        ".TABLE demo.tbl\n"
+        ";\n"
         "; .BLOCK: pointer table address, text bank, number of strings, all in\n"
         "; hexadecimal.\n";
     for (const DemoBlock& block : blocks) {

@@ -11,6 +11,7 @@
 #include "RenderCurrent.h"
 #include "TranslatedRom.h"
 #include "SessionFonts.h"
+#include "SessionTable.h"
 #include "rom/DataFile.h"
 #include "rom/RomFile.h"
 #include "script/MarkerSearch.h"
@@ -138,6 +139,7 @@ void EditorCommands::loadDataFile()
     state_.dataFilePath = *chosen;
     state_.dataFile = std::move(contents);
     const std::string fontProblems = useDataFileFonts(state_);
+    for (const Notice& notice : loadSessionTable(state_, tableFile)) tell(notice.severity, notice.text);
 
     view_.setCaption(dataFileCaption(*chosen));
     blocks.select(0);
@@ -183,7 +185,8 @@ bool EditorCommands::switchScriptFile()
     if (!offerToSaveText()) return false;
     state_.scriptFilePath = path;
     if (!fileExists(path)) {
-        if (!writeFileAtomically(path, scriptTemplate(state_.currentBlockStringCount)).empty()) {
+        const std::string text = newScriptFileText(state_, static_cast<size_t>(state_.currentBlock));
+        if (!writeFileAtomically(path, text).empty()) {
             dropScriptFile("Error: Could not create script file!\n" + path);
             return true;
         }
@@ -362,6 +365,18 @@ bool EditorCommands::confirmExit()
         return !editor.modified();
     }
     return false;
+}
+
+ScriptFilesReport EditorCommands::createAllScriptFiles(const std::string& folder, const ScriptFilesProgress& progress)
+{
+    ScriptFilesReport report;
+    if (!state_.romLoaded || state_.dataFilePath.empty()) {
+        report.error = "Error: Open a ROM and its text block data file first.";
+    } else {
+        report = writeAllScriptFiles(state_, folder.empty() ? state_.dumpsFolder : folder, progress);
+    }
+    if (!report.error.empty()) tell(Severity::Error, report.error);
+    return report;
 }
 
 void EditorCommands::endSession()

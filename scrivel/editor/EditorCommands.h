@@ -10,6 +10,7 @@
 #include "EditorView.h"
 #include "HexModel.h"
 #include "Message.h"
+#include "NewScriptFiles.h"
 #include "platform/Platform.h"
 
 namespace scrivel::editor {
@@ -52,6 +53,10 @@ public:
     bool confirmExit();
     // The program ends: the ROM image and the screen picture are let go.
     void endSession();
+    // File > Create All Script Files: the script file of every block of the
+    // data file, written into folder (the Dumps folder when empty); files
+    // that exist are kept as they are. A failure is told as an error.
+    ScriptFilesReport createAllScriptFiles(const std::string& folder = {}, const ScriptFilesProgress& progress = {});
 
     // A top-level render of the current string in the format's cell.
     void renderCurrentString();
@@ -64,6 +69,9 @@ public:
     // Open ROM makes no Dumps folder and block selection leaves the editor's
     // text alone instead of switching to the block's script file.
     bool scriptFilesEnabled = true;
+    // A table file read in place of the one the data file's ".TABLE" line
+    // names (the command-line twin's --table); empty: the data file's own.
+    std::string tableFile;
 
     // Every message shown to the user also goes here, with its severity.
     void setMessageObserver(std::function<void(Severity, const std::string&)> observer)

@@ -6,12 +6,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "render/Renderer.h"
 #include "rom/DataFile.h"
 #include "rom/FontFormat.h"
+#include "rom/TableFile.h"
 #include "script/PreviewCompiler.h"
 
 namespace scrivel::editor {
@@ -39,6 +41,9 @@ struct EditorState {
     // free-space lines included (empty until one is loaded).
     std::string dataFilePath;
     rom::DataFileContents dataFile;
+    // The table the data file names (or the one given in its place): with
+    // one, new script files carry the original text of every string.
+    std::optional<rom::Table> table;
 
     // Navigation.
     int32_t currentBlock = 0;

@@ -30,13 +30,17 @@ public:
 class TextEditorView : public script::SearchableText {
 public:
     virtual int lineCount() const = 0;
-    virtual std::string line(int index) const = 0;  // 8-bit text, no line break
+    virtual std::string line(int index) const = 0;  // UTF-8 text, no line break
     virtual std::string text() const = 0;           // lines joined by "\n"
-    // Replaces the whole text by the file's lines (8-bit text, CR LF, CR or
-    // LF). Returns false, changing nothing, when the file cannot be read.
+    // Replaces the whole text by the file's lines (CR LF, CR or LF), read as
+    // UTF-8 when the bytes are valid UTF-8 and as Latin-1 otherwise; the
+    // editor keeps that encoding for saving. Returns false, changing nothing,
+    // when the file cannot be read.
     virtual bool loadFromFile(const std::string& path) = 0;
     // Writes the whole text with CR LF between lines, replacing the file
-    // atomically. Returns an empty string on success, else the error text.
+    // atomically, in the encoding the text was read in (see
+    // script::savingEncoding; UTF-8 when Latin-1 cannot hold the text). Returns an empty string on success, else the error
+    // text.
     virtual std::string saveToFile(const std::string& path) = 0;
     virtual void clearText() = 0;
     virtual bool modified() const = 0;

@@ -59,7 +59,9 @@ bool HeadlessTextEditor::loadFromFile(const std::string& path)
 {
     auto bytes = readWholeFile(path);
     if (!bytes) return false;
-    lines_ = splitTextLines(*bytes);
+    script::DecodedText decoded = script::decodeScriptBytes(*bytes);
+    lines_ = splitTextLines(decoded.text);
+    encoding_ = script::savingEncoding(decoded);
     caret_ = 0;
     selection_ = 0;
     firstVisible_ = 0;
@@ -69,7 +71,11 @@ bool HeadlessTextEditor::loadFromFile(const std::string& path)
 
 std::string HeadlessTextEditor::saveToFile(const std::string& path)
 {
-    return writeFileAtomically(path, joinTextLines(lines_));
+    script::TextEncoding encoding = encoding_;
+    const std::string bytes = script::encodeScriptText(joinTextLines(lines_), encoding);
+    std::string error = writeFileAtomically(path, bytes);
+    if (error.empty()) encoding_ = encoding;
+    return error;
 }
 
 void HeadlessTextEditor::clearText()

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "EditorView.h"
+#include "script/ScriptEncoding.h"
 
 namespace scrivel::editor {
 
@@ -35,7 +36,7 @@ private:
 };
 
 // A text editor over lines without wrapping: every line of the text is one
-// displayed line.
+// displayed line. Its text is UTF-8, and its positions count bytes of it.
 class HeadlessTextEditor : public TextEditorView {
 public:
     // Run after every change of the text (loading, clearing, typing).
@@ -66,6 +67,8 @@ public:
     // modified, the caret moves after the typed text.
     void type(const std::string& typed);
     int changeCount() const { return changeCount_; }
+    // The encoding the file was read in, or became on saving.
+    script::TextEncoding encoding() const { return encoding_; }
 
 private:
     void changed();
@@ -78,6 +81,7 @@ private:
     int firstVisible_ = 0;
     int visibleLines_ = 0;
     int changeCount_ = 0;
+    script::TextEncoding encoding_ = script::TextEncoding::Utf8;
     std::function<void()> onChange_;
 };
 

@@ -94,20 +94,6 @@ std::optional<rom::ByteRange> freeRange(const rom::DirectiveLine& line, size_t i
     return rom::ByteRange{first, last + 1};
 }
 
-// The script lines as the compiler reads them: one byte per character, the
-// file's own bytes, as the editor shows and previews the file.
-std::vector<std::string> compilerLines(const script::ScriptFileText& file)
-{
-    if (file.encoding != script::TextEncoding::Latin1) return file.lines;
-    std::vector<std::string> lines;
-    lines.reserve(file.lines.size());
-    for (const std::string& line : file.lines) {
-        script::TextEncoding encoding = script::TextEncoding::Latin1;
-        lines.push_back(script::encodeScriptText(line, encoding));
-    }
-    return lines;
-}
-
 // The full compiled length of a closed section, closing FF included, even
 // when it is more than the preview buffer holds (which the compiler then
 // cuts short). No line compiles to more bytes than it has characters.
@@ -198,7 +184,8 @@ TranslatedRom buildTranslatedRom(std::span<const uint8_t> romFile, size_t header
             if (!file) report.error("Error: Could not read script file " + path);
         }
         tallies[b].hasScript = file.has_value();
-        const std::vector<std::string> lines = file ? compilerLines(*file) : std::vector<std::string>();
+        static const std::vector<std::string> noLines;
+        const std::vector<std::string>& lines = file ? file->lines : noLines;
         const auto sections = file ? script::findStringSections(file->lines, count)
                                    : std::vector<std::optional<script::SectionSpan>>();
 

@@ -1,9 +1,11 @@
 #include "PreviewCompiler.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 
 #include "CodeNameTable.h"
+#include "ScriptEncoding.h"
 
 namespace scrivel::script {
 
@@ -45,9 +47,23 @@ void PreviewOutput::append(uint8_t byte)
 
 void PreviewOutput::finish() { bytes_[count_++] = EndOfStringByte; }
 
+std::string eightBitLine(const std::string& text, size_t maxCharacters)
+{
+    std::string line;
+    line.reserve(std::min(text.size(), maxCharacters));
+    char32_t c = 0;
+    for (size_t pos = 0; pos < text.size() && line.size() < maxCharacters;) {
+        pos += readCodePoint(text, pos, c);
+        line += static_cast<char>(c <= 0xFF ? c : UnknownCharacterByte);
+    }
+    return line;
+}
+
 void compileLine(const std::string& fullLine, PreviewOutput& out)
 {
-    const std::string line = fullLine.size() > MaxCompiledLineLength ? fullLine.substr(0, MaxCompiledLineLength) : fullLine;
+    // One byte per character from here on, so a Latin-1 text compiles as it
+    // always has, byte for byte.
+    const std::string line = eightBitLine(fullLine, MaxCompiledLineLength);
     size_t p = 0;
     while (p < line.size() && !out.full()) {
         if (line[p] != '[') {

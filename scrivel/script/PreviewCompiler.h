@@ -36,8 +36,18 @@ private:
     size_t count_ = 0;
 };
 
-// Compiles one line: plain characters as their 8-bit codes, "[NAME]" style
-// code names, and "[$..]" hex runs. At most the first 255 characters count.
+// What a character that no 8-bit code holds compiles to: "?".
+constexpr uint8_t UnknownCharacterByte = 0x3F;
+
+// The first maxCharacters characters of UTF-8 text, one byte each: a
+// character up to U+00FF as its 8-bit code, one above it as "?". A byte
+// that does not start a valid UTF-8 sequence counts as a character of its
+// own and stays as it is.
+std::string eightBitLine(const std::string& text, size_t maxCharacters);
+
+// Compiles one line of UTF-8 text: plain characters as their 8-bit codes
+// (characters above U+00FF as "?"), "[NAME]" style code names, and "[$..]"
+// hex runs. At most the first 255 characters count.
 void compileLine(const std::string& line, PreviewOutput& out);
 
 // True when line starts with ".ENDS", letter case ignored.

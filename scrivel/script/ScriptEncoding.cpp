@@ -1,5 +1,7 @@
 #include "ScriptEncoding.h"
 
+#include <algorithm>
+
 namespace scrivel::script {
 
 namespace {
@@ -95,6 +97,14 @@ DecodedText decodeScriptBytes(std::string_view bytes)
 {
     if (isValidUtf8(bytes)) return {std::string(bytes), TextEncoding::Utf8};
     return {latin1ToUtf8(bytes), TextEncoding::Latin1};
+}
+
+TextEncoding savingEncoding(const DecodedText& decoded)
+{
+    if (decoded.encoding == TextEncoding::Latin1) return TextEncoding::Latin1;
+    const bool ascii = std::all_of(decoded.text.begin(), decoded.text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? TextEncoding::Latin1 : TextEncoding::Utf8;
 }
 
 std::string encodeScriptText(std::string_view text, TextEncoding& encoding)

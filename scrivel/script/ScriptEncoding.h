@@ -27,6 +27,13 @@ DecodedText decodeScriptBytes(std::string_view bytes);
 // becomes UTF-8 when Latin-1 cannot hold the text.
 std::string encodeScriptText(std::string_view text, TextEncoding& encoding);
 
+// The encoding a file that was read as decoded is saved in: the one it was
+// read in, except that a file of plain ASCII, which both encodings read
+// alike, is saved as the 8-bit file it has always been: a character up to
+// U+00FF typed into it is written as one byte, and one above U+00FF makes
+// it UTF-8 (see encodeScriptText).
+TextEncoding savingEncoding(const DecodedText& decoded);
+
 // Reads the character that starts at pos of UTF-8 text into codePoint and
 // returns its length in bytes. A byte that does not start a valid sequence
 // reads as itself, one byte long, so every byte is consumed.

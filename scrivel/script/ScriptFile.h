@@ -19,6 +19,14 @@ std::string scriptFileName(const std::string& dumpsFolder, uint32_t blockAddress
 // three empty lines.
 std::string scriptTemplate(unsigned stringCount);
 
+// The same template for a block whose strings were read through a table:
+// one entry per string, holding that string's original text as lines (UTF-8;
+// a carriage return or line feed inside a line starts a new comment line). After each section's ".ENDS" line come one comment line
+// "// " + line per original line, then the three empty lines. A string with
+// no line adds nothing, so with no line at all this is scriptTemplate's text
+// byte for byte. The text is UTF-8, as the originals are.
+std::string scriptTemplateWithOriginals(const std::vector<std::vector<std::string>>& originals);
+
 // A script file as the whole-script commands (insertion, the fit check) read
 // it: the file's own lines (no wrapping at a window width), as UTF-8, and the
 // encoding the file was in.

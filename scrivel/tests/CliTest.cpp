@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <sys/wait.h>
@@ -258,7 +259,7 @@ TEST(CliDemo, InsertedStringsRenderAsTheirCompiledSections)
     const std::filesystem::path demo = DEMO_DIR;
     TempDir dir;
     std::filesystem::create_directory(dir / "Dumps");
-    for (const char* name : {"demo.sfc", "demo-blocks.txt", "Dumps/001A8000.txt"})
+    for (const char* name : {"demo.sfc", "demo-blocks.txt", "demo.tbl", "Dumps/001A8000.txt"})
         std::filesystem::copy_file(demo / name, dir / name);
     std::filesystem::create_directory(dir / "out");
     CliRun run = runCli("insert demo.sfc demo-blocks.txt out/demo-fr.sfc", dir.str());
@@ -388,6 +389,7 @@ TEST(CliDemo, TheDemosFontSheetsDrawAsTheStandIns)
 {
     const std::string demo = DEMO_DIR;
     TempDir dir;
+    std::filesystem::copy_file(demo + "/demo.tbl", dir / "demo.tbl");  // the table the data file names
     writeFile(dir / "sheets.txt", readFile(demo + "/demo-blocks.txt") + "\n.GAMEFONT " + demo + "/gamefont.png\n" +
                                       ".PREVIEWFONT " + demo + "/previewfont.png\n");
     const std::string data = (dir / "sheets.txt").string();
@@ -398,6 +400,119 @@ TEST(CliDemo, TheDemosFontSheetsDrawAsTheStandIns)
         EXPECT_EQ(sheets.out, plain.out);
         EXPECT_EQ(readFile(dir / "sheets.raw"), readFile(dir / "plain.raw")) << view;
     }
+}
+
+
+// A copy of the demo (ROM, data file and the table it names) in the folder
+// "game" of a fresh folder; the twin runs from the fresh folder.
+struct DemoCopy {
+    TempDir dir;
+    DemoCopy()
+    {
+        std::filesystem::create_directory(dir / "game");
+        for (const char* name : {"demo.sfc", "demo-blocks.txt", "demo.tbl"})
+            std::filesystem::copy_file(std::filesystem::path(DEMO_DIR) / name, dir / "game" / name);
+    }
+    std::filesystem::path dumps() const { return dir / "game" / "Dumps"; }
+};
+
+const char* const DemoDumpLines = "001A8000.txt created\n001D8000.txt created\n001B8000.txt created\n";
+
+TEST(CliDump, WritesWhatTheEditorWritesForEveryBlock)
+{
+    DemoCopy demo;
+    CliRun run = runCli("dump game/demo.sfc game/demo-blocks.txt", demo.dir.str());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, DemoDumpLines);
+
+    // The editor on the same files makes each block's file as the user selects it.
+    TempDir editorDir;
+    for (const char* name : {"demo.sfc", "demo-blocks.txt", "demo.tbl"})
+        std::filesystem::copy_file(demo.dir / "game" / name, editorDir / name);
+    platform::ScriptedPlatform platform;
+    scrivel::editor::EditorState state;
+    scrivel::editor::HexModel hex;
+    scrivel::editor::HeadlessEditorView view;
+    scrivel::editor::EditorCommands commands(state, hex, view, platform);
+    commands.initialise();
+    platform.queueChoice((editorDir / "demo.sfc").string());
+    platform.queueChoice((editorDir / "demo-blocks.txt").string());
+    commands.openRom();
+    ASSERT_TRUE(state.table);
+    for (int block = 0; block < 3; ++block) {
+        view.blocks.select(block);
+        commands.selectBlock();
+        const std::string name = std::string(DemoDumpLines).substr(static_cast<size_t>(block) * 21, 12);
+        const std::string made = readFile(editorDir / "Dumps" / name);
+        EXPECT_EQ(readFile(demo.dumps() / name), made) << name;
+        EXPECT_NE(made.find(".ENDS\r\n// "), std::string::npos) << name;  // the originals are there
+    }
+}
+
+TEST(CliDump, NeverTouchesAFileThatExists)
+{
+    DemoCopy demo;
+    std::filesystem::create_directory(demo.dumps());
+    writeFile(demo.dumps() / "001D8000.txt", std::string("mine"));
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    std::filesystem::last_write_time(demo.dumps() / "001D8000.txt", old);
+
+    CliRun run = runCli("dump game/demo.sfc game/demo-blocks.txt", demo.dir.str());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "001A8000.txt created\n001D8000.txt kept (exists)\n001B8000.txt created\n");
+    EXPECT_EQ(readFile(demo.dumps() / "001D8000.txt"), "mine");
+    EXPECT_EQ(std::filesystem::last_write_time(demo.dumps() / "001D8000.txt"), old);
+
+    const std::string first = readFile(demo.dumps() / "001A8000.txt");
+    run = runCli("dump game/demo.sfc game/demo-blocks.txt", demo.dir.str());
+    EXPECT_EQ(run.out, "001A8000.txt kept (exists)\n001D8000.txt kept (exists)\n001B8000.txt kept (exists)\n");
+    EXPECT_EQ(readFile(demo.dumps() / "001A8000.txt"), first);
+}
+
+TEST(CliDump, TableOptionAndFolderOptionStandInForTheDefaults)
+{
+    DemoCopy demo;
+    writeFile(demo.dir / "empty.tbl", std::string("# no entries\n"));
+    CliRun run = runCli("dump game/demo.sfc game/demo-blocks.txt --table empty.tbl --into out/scripts", demo.dir.str());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, DemoDumpLines);
+    EXPECT_FALSE(std::filesystem::exists(demo.dumps()));
+    // With no entry every byte reads by the game's own code.
+    const std::string file = readFile(demo.dir / "out" / "scripts" / "001A8000.txt");
+    EXPECT_NE(file.find(".STRING 0\r\n\r\n\r\n\r\n.ENDS\r\n// [$"), std::string::npos) << file.substr(0, 200);
+}
+
+TEST(CliDump, WrongTableIsAnErrorAndWritesNothing)
+{
+    struct Case {
+        const char* what;
+        std::string options;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"--table with a bad line", "--table bad.tbl", "bad.tbl:2: not a table entry: 0A"},
+        {"--table missing", "--table none.tbl", "none.tbl: cannot read the table"},
+        {"the data file's table missing", "", "demo.tbl: cannot read the table"},
+    };
+    for (const Case& c : cases) {
+        DemoCopy demo;
+        writeFile(demo.dir / "bad.tbl", std::string("00=0\n0A\n"));
+        if (c.options.empty()) std::filesystem::remove(demo.dir / "game" / "demo.tbl");
+        CliRun run = runCli("dump game/demo.sfc game/demo-blocks.txt --into out " + c.options, demo.dir.str());
+        EXPECT_EQ(run.status, 1) << c.what;
+        EXPECT_NE(run.err.find("Error: "), std::string::npos) << c.what;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.what << ": " << run.err;
+        EXPECT_EQ(run.out, "") << c.what;
+        EXPECT_FALSE(std::filesystem::exists(demo.dir / "out")) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(demo.dumps())) << c.what;
+    }
+    // render takes --table as well, and refuses a wrong one the same way.
+    DemoCopy demo;
+    writeFile(demo.dir / "bad.tbl", std::string("00=0\n0A\n"));
+    CliRun run = runCli("render game/demo.sfc game/demo-blocks.txt 0 0 --table bad.tbl", demo.dir.str());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("bad.tbl:2: not a table entry: 0A"), std::string::npos) << run.err;
+    EXPECT_EQ(runCli("render game/demo.sfc game/demo-blocks.txt 0 0 --table game/demo.tbl", demo.dir.str()).status, 0);
 }
 
 }  // namespace

@@ -109,3 +109,29 @@ TEST(WholeFile, AFileThatMayNotBeWrittenIsNotReplaced)
 }
 
 }  // namespace
+
+TEST(WholeFile, CreateMakesANewFileAndNeverTouchesAnExistingOne)
+{
+    TempDir dir;
+    const std::string path = (dir / "new.txt").string();
+    EXPECT_FALSE(common::createFileExclusively(path, "fresh"));
+    EXPECT_EQ(readFile(path), "fresh");
+
+    // A file, a folder or a dangling link at the path: refused, left alone,
+    // and no temporary file stays behind.
+    const auto before = fs::last_write_time(path);
+    EXPECT_EQ(common::createFileExclusively(path, "other"), std::errc::file_exists);
+    EXPECT_EQ(readFile(path), "fresh");
+    EXPECT_EQ(fs::last_write_time(path), before);
+    fs::create_directory(dir / "folder");
+    EXPECT_EQ(common::createFileExclusively((dir / "folder").string(), "x"), std::errc::file_exists);
+    fs::create_symlink(dir / "nowhere", dir / "link");
+    EXPECT_EQ(common::createFileExclusively((dir / "link").string(), "x"), std::errc::file_exists);
+    EXPECT_FALSE(fs::exists(dir / "nowhere"));
+    EXPECT_EQ(entriesIn(dir.path()), 3u);
+
+    // A missing folder is an error, not a created one.
+    EXPECT_EQ(common::createFileExclusively((dir / "missing" / "a.txt").string(), "x"),
+              std::errc::no_such_file_or_directory);
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+}

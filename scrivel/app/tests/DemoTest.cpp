@@ -1,11 +1,16 @@
 #include "DemoTest.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTest>
 #include <QTextBlock>
 #include <filesystem>
 
 #include "GuiFixture.h"
+#include "ScriptFilesWindow.h"
 
 namespace scrivel::app::testing {
 
@@ -13,13 +18,14 @@ namespace {
 
 const std::filesystem::path DemoDir = SCRIVEL_DEMO_DIR;
 
-// A fixture with the demo ROM, its data file and its translation script
-// copied into the test's folder.
+// A fixture with the demo ROM, its data file, its table and its translation
+// script copied into the test's folder.
 struct DemoFixture : GuiFixture {
     DemoFixture()
     {
         std::filesystem::copy_file(DemoDir / "demo.sfc", dir / "demo.sfc");
         std::filesystem::copy_file(DemoDir / "demo-blocks.txt", dir / "demo-blocks.txt");
+        std::filesystem::copy_file(DemoDir / "demo.tbl", dir / "demo.tbl");
         std::filesystem::create_directory(dir / "Dumps");
         std::filesystem::copy_file(DemoDir / "Dumps" / "001A8000.txt", dir / "Dumps" / "001A8000.txt");
     }
@@ -47,6 +53,16 @@ struct TwinRender {
     QStringList lines;
     QByteArray raw;
 };
+
+// The twin's dump of the demo copy in folder into folder/out.
+QString runTwinDump(const std::filesystem::path& folder)
+{
+    QProcess twin;
+    twin.setWorkingDirectory(QString::fromStdString(folder.string()));
+    twin.start(QStringLiteral(SCRIVEL_CLI), {"dump", "demo.sfc", "demo-blocks.txt", "--into", "out"});
+    if (!twin.waitForFinished(30000) || twin.exitCode() != 0) return {};
+    return QString::fromUtf8(twin.readAllStandardOutput());
+}
 
 TwinRender runTwin(const QStringList& args)
 {
@@ -167,6 +183,84 @@ void DemoTest::typedTranslationIsPreviewedAndSaved()
     QVERIFY(testing_support::readFile(f.scriptPath(0x1A8000)).find("Kana and kanji become Yes!\r\n") !=
             std::string::npos);
     QVERIFY(f.form->hexWindow->windowTitle().startsWith(QStringLiteral("Hex Data - $00")));
+}
+
+// A block without a script file: the editor makes it with the original text
+// of each string under its section, the same bytes as the twin's dump.
+void DemoTest::newBlockFileShowsTheOriginalsAsTheTwinDumpsThem()
+{
+    DemoFixture f;
+    f.openDemo();
+    QVERIFY(f.form->state().table);
+    QVERIFY(!std::filesystem::exists(f.scriptPath(0x1D8000)));
+    f.selectString(1, 0);
+    const QString text = f.memo().toPlainText();
+    QVERIFY2(text.startsWith(QStringLiteral("// Do not erase these: \n")), qPrintable(text.left(80)));
+    const QStringList lines = text.split('\n');
+    const qsizetype ends = lines.indexOf(QStringLiteral(".ENDS"));
+    QVERIFY(ends > 0);
+    QVERIFY2(lines[ends + 1].startsWith(QStringLiteral("// ")) && lines[ends + 1].size() > 3, qPrintable(lines[ends + 1]));
+
+    QVERIFY(!runTwinDump(f.dir.path()).isEmpty());
+    const std::string made = testing_support::readFile(f.scriptPath(0x1D8000));
+    QCOMPARE(testing_support::readFile(f.path("out/001D8000.txt")), made);
+    // The hex window names the token under its cursor as the table reads it.
+    QVERIFY2(f.form->hexWindow->windowTitle().contains(QStringLiteral(" | ")),
+             qPrintable(f.form->hexWindow->windowTitle()));
+}
+
+// A kanji typed into the editor is saved as UTF-8 and read back as it was;
+// the preview compiles it to "?".
+void DemoTest::kanjiTypedIsSavedAndReadBackWithoutLoss()
+{
+    DemoFixture f;
+    f.openDemo();
+    f.selectString(0, 0);
+    f.form->menu.showTranslation->trigger();
+    f.settle();
+    QTextCursor cursor = f.memo().textCursor();
+    cursor.movePosition(QTextCursor::NextBlock);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    f.memo().setTextCursor(cursor);
+    f.memo().setFocus();
+    const QString kanji = QString::fromUtf8("\xE6\xBC\xA2\xE5\xAD\x97");  // two kanji
+    // Kanji come through the input method, as a Japanese keyboard types them.
+    QInputMethodEvent typed;
+    typed.setCommitString(kanji);
+    QApplication::sendEvent(&f.memo(), &typed);
+    f.settle();
+    QVERIFY(hexBytes(f.form->hexModel()).contains(QStringLiteral("21 3F 3F FE")));  // "!" then the two as "?"
+
+    f.form->menu.saveTextFile->trigger();
+    QVERIFY(!f.memo().modified());
+    const std::string saved = testing_support::readFile(f.scriptPath(0x1A8000));
+    QVERIFY(saved.find("Welcome, traveller!\xE6\xBC\xA2\xE5\xAD\x97\r\n") != std::string::npos);
+
+    const QString before = f.memo().toPlainText();
+    f.selectString(1, 0);
+    f.selectString(0, 0);
+    QCOMPARE(f.memo().toPlainText(), before);
+    QVERIFY(f.memo().toPlainText().contains(QStringLiteral("Welcome, traveller!") + kanji));
+    // Saving again writes the same bytes.
+    f.form->menu.saveTextFile->trigger();
+    QCOMPARE(testing_support::readFile(f.scriptPath(0x1A8000)), saved);
+}
+
+void DemoTest::createAllScriptFilesReportsEveryBlock()
+{
+    DemoFixture f;
+    f.openDemo();
+    f.form->menu.createAllScriptFiles->trigger();
+    f.settle();
+    auto* report = f.form->findChild<ScriptFilesWindow*>(QStringLiteral("ScriptFilesReport"));
+    QVERIFY(report);
+    QCOMPARE(report->lines->toPlainText(),
+             QStringLiteral("001A8000.txt kept (exists)\n001D8000.txt created\n001B8000.txt created"));
+    QVERIFY2(report->summary->text().startsWith(QStringLiteral("2 script files created, 1 kept (exists) in ")),
+             qPrintable(report->summary->text()));
+    QVERIFY(std::filesystem::exists(f.scriptPath(0x1B8000)));
+    report->close();
+    f.settle();
 }
 
 }  // namespace scrivel::app::testing

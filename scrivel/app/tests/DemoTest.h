@@ -12,6 +12,9 @@ private slots:
     void pictureEqualsTwinRender_data();
     void pictureEqualsTwinRender();
     void typedTranslationIsPreviewedAndSaved();
+    void newBlockFileShowsTheOriginalsAsTheTwinDumpsThem();
+    void kanjiTypedIsSavedAndReadBackWithoutLoss();
+    void createAllScriptFilesReportsEveryBlock();
 };
 
 }  // namespace scrivel::app::testing

@@ -66,6 +66,7 @@ void StartStateTest::menuItems_data()
     QTest::newRow("open") << "OpenBinaryTextData1" << "&Open ROM File" << "Ctrl+O" << true << false;
     QTest::newRow("data") << "LoadDataFile" << "Load Text Block Data File" << "Ctrl+F" << false << false;
     QTest::newRow("save") << "SaveTextFile1" << "&Save Text File" << "Ctrl+S" << true << false;
+    QTest::newRow("all files") << "CreateAllScriptFiles" << "Create All Script Files" << "" << true << false;
     QTest::newRow("build") << "BuildTranslatedRom" << "Build Translated ROM..." << "Ctrl+B" << true << false;
     QTest::newRow("exit") << "Exit1" << "E&xit" << "Alt+X" << true << false;
     QTest::newRow("editor") << "DisplayTextEditor1" << "Display &Text Editor" << "Ctrl+T" << true << false;
@@ -106,7 +107,7 @@ void StartStateTest::menuOrder()
     QCOMPARE(f.form->menu.fileMenu->title(), QStringLiteral("&File"));
     QCOMPARE(f.form->menu.viewMenu->title(), QStringLiteral("&View"));
     QCOMPARE(names(f.form->menu.fileMenu),
-             QStringLiteral("OpenBinaryTextData1 LoadDataFile N2 SaveTextFile1 BuildTranslatedRom N1 Exit1"));
+             QStringLiteral("OpenBinaryTextData1 LoadDataFile N2 SaveTextFile1 CreateAllScriptFiles BuildTranslatedRom N1 Exit1"));
     QCOMPARE(names(f.form->menu.viewMenu),
              QStringLiteral("DisplayTextEditor1 DTT ViewHexData1 N3 HideCodes N4 UseVWFRoutine1 DefaultWindowSize1"));
 }

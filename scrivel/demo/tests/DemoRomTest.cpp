@@ -45,7 +45,7 @@ TEST(DemoRom, DataFileListsTheFormatAndTheBlocks)
     std::vector<std::string> commands;
     while (std::getline(lines, line))
         if (!line.empty() && line[0] == '.') commands.push_back(line);
-    EXPECT_EQ(commands, (std::vector<std::string>{".FORMAT 18 16 16 1 16 0 1 2 3", ".BLOCK 1A8000 1A0000 9",
+    EXPECT_EQ(commands, (std::vector<std::string>{".FORMAT 18 16 16 1 16 0 1 2 3", ".TABLE demo.tbl", ".BLOCK 1A8000 1A0000 9",
                                                   ".BLOCK 1D8000 1D0000 4", ".BLOCK 1B8000 1B0000 2"}));
 }
 
