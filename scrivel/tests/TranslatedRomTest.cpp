@@ -128,6 +128,22 @@ TEST_F(Insertion, StringsGoWhereTheBankRuleFindsThemAndIdenticalOnesShareBytes)
     EXPECT_NE(report.find("Bank 1D: "), std::string::npos);
 }
 
+// The bytes inserted are the preview's: a Latin-1 file's "é" and a UTF-8
+// file's "é" are both E9, a character Latin-1 cannot hold is "?", and a
+// Latin-1 file whose bytes only look like UTF-8 ("Ã©") keeps both.
+TEST_F(Insertion, TheScriptsCharactersCompileAsThePreviewCompilesThem)
+{
+    const Bytes input = twoBlockRom().bytes();
+    script(0x1A8000, section(0, "caf\xE9") + section(1, "\xC3\xA9!") + "\xFF");  // not UTF-8: Latin-1
+    script(0x1D8000, section(0, "caf\xC3\xA9") + section(1, "\xE6\xBC\xA2!"));  // UTF-8
+    const TranslatedRom r = build(input, TwoBlocks + ".FREE 1DB000 1DB0FF\n");
+    expectPatchesRoundTrip(input, r);
+    EXPECT_EQ(gameString(r, 0x1A8000, 0x1A0000, 0), (Bytes{'c', 'a', 'f', 0xE9, 0xFF}));
+    EXPECT_EQ(gameString(r, 0x1A8000, 0x1A0000, 1), (Bytes{0xC3, 0xA9, '!', 0xFF}));
+    EXPECT_EQ(gameString(r, 0x1D8000, 0x1D0000, 0), (Bytes{'c', 'a', 'f', 0xE9, 0xFF}));
+    EXPECT_EQ(gameString(r, 0x1D8000, 0x1D0000, 1), ascii("?!"));
+}
+
 // String 1 points into the middle of string 0. Only string 0 is translated:
 // its bytes before string 1 are free, string 1's stay as they are.
 TEST_F(Insertion, BytesOfAStringThatKeepsItsOriginalAreNeverReused)
