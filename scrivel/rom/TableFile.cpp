@@ -1,5 +1,7 @@
 #include "TableFile.h"
 
+#include "text/Utf8.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -102,42 +104,6 @@ bool isSkipped(std::string_view line)
            line.starts_with('@') || line.starts_with('!');
 }
 
-// Position of the first byte that breaks UTF-8 (overlong forms, surrogates
-// and code points past U+10FFFF included), or npos.
-size_t firstInvalidUtf8(std::string_view text)
-{
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t length;
-        unsigned low = 0x80, high = 0xBF;  // allowed range of the second byte
-        if (b >= 0xC2 && b <= 0xDF) {
-            length = 2;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            length = 3;
-            if (b == 0xE0) low = 0xA0;
-            if (b == 0xED) high = 0x9F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            length = 4;
-            if (b == 0xF0) low = 0x90;
-            if (b == 0xF4) high = 0x8F;
-        } else {
-            return i;
-        }
-        if (i + length > text.size()) return i;
-        for (size_t k = 1; k < length; ++k) {
-            const auto c = static_cast<unsigned char>(text[i + k]);
-            if (k == 1 ? (c < low || c > high) : (c < 0x80 || c > 0xBF)) return i;
-        }
-        i += length;
-    }
-    return std::string_view::npos;
-}
-
 }  // namespace
 
 std::string hexDigits(std::span<const uint8_t> bytes)
@@ -223,7 +189,7 @@ TableLoad parseTable(std::string_view bytes, const std::string& fileName)
     TableLoad result;
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
 
-    if (const size_t bad = firstInvalidUtf8(bytes); bad != std::string_view::npos) {
+    if (const size_t bad = common::firstInvalidUtf8(bytes); bad != std::string_view::npos) {
         const size_t line = 1 + static_cast<size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(bad), '\n'));
         result.error = "Error: " + fileName + ":" + std::to_string(line) + ": not valid UTF-8 text";
         return result;

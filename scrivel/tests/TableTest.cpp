@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "GameText.h"
+#include "text/Utf8.h"
 #include "rom/StringExtent.h"
 #include "rom/StringText.h"
 #include "rom/TableFile.h"
@@ -343,21 +344,7 @@ std::string sourceFile(const std::string& relative)
 std::string utf8(char32_t c)
 {
     std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    common::appendUtf8(out, c);
     return out;
 }
 
