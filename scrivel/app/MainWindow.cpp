@@ -50,6 +50,10 @@ MainWindow::MainWindow(platform::Platform& platform)
     textEditorWindow = std::make_unique<TextEditorWindow>();
     textEditorWindow->setChangeHandler([this] { run([this] { commands_.textEditorChanged(); }); });
     hexWindow = std::make_unique<HexWindow>(state_, hex_);
+    fitListWindow = std::make_unique<FitListWindow>();
+    fitListWindow->setChooseHandler([this](const script::FitProblem& problem) { goToFitProblem(problem); });
+    // Rewrapping is wanted while typing: its shortcut also acts in the text editor.
+    textEditorWindow->addAction(menu.rewrapSection);
 }
 
 MainWindow::~MainWindow() = default;
@@ -71,6 +75,7 @@ void MainWindow::nameWidgets()
     statusPanels_[0]->setText(QStringLiteral("Offset: 000000 | PTR: 0000"));
     statusPanels_[1]->setObjectName(QStringLiteral("StatusPanel1"));
     statusPanels_[1]->setText(QStringLiteral("Control Codes: Visible | VWF: Inactive"));
+    fitPanel_->setObjectName(QStringLiteral("StatusPanel2"));
 }
 
 void MainWindow::buildLayout()
@@ -111,6 +116,9 @@ void MainWindow::buildLayout()
     statusPanels_[1]->setMinimumWidth(50);
     statusLine->addWidget(statusPanels_[0]);
     statusLine->addWidget(statusPanels_[1], 1);
+    fitPanel_ = statusPanel(statusLine);
+    fitPanel_->setMinimumWidth(50);
+    statusLine->addWidget(fitPanel_);
     setStatusBar(statusLine);
 }
 
@@ -132,6 +140,8 @@ void MainWindow::connectMenu()
     on(menu.hideCodes, [this] { commands_.toggleHideCodes(); });
     on(menu.variableWidth, [this] { commands_.toggleVariableWidth(); });
     on(menu.defaultWindowSize, [this] { restoreDefaultSize(); });
+    on(menu.rewrapSection, [this] { rewrapSection(); });
+    on(menu.checkFit, [this] { showCheckFit(); });
 }
 
 void MainWindow::initialise()
@@ -170,12 +180,18 @@ void MainWindow::syncCheckItems()
 
 void MainWindow::setStatusText(int panel, const std::string& text)
 {
+    if (panel == 2) {
+        fitPanel_->setText(QString::fromStdString(text));
+        fitPanel_->setToolTip(fitPanel_->text());
+        return;
+    }
     if (panel < 0 || panel > 1) return;
     statusPanels_[panel]->setText(QString::fromStdString(text));
 }
 
 QString MainWindow::statusText(int panel) const
 {
+    if (panel == 2) return fitPanel_->text();
     return panel < 0 || panel > 1 ? QString() : statusPanels_[panel]->text();
 }
 
@@ -266,6 +282,7 @@ void MainWindow::endSession()
         hexWindow->hide();
     }
     if (textEditorWindow) textEditorWindow->hide();
+    if (fitListWindow) fitListWindow->hide();
 }
 
 }  // namespace scrivel::app

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "FitListWindow.h"
 #include "HexWindow.h"
 #include "MainMenu.h"
 #include "ScreenWidget.h"
@@ -72,6 +73,7 @@ public:
     MainMenu menu;
     std::unique_ptr<TextEditorWindow> textEditorWindow;
     std::unique_ptr<HexWindow> hexWindow;
+    std::unique_ptr<FitListWindow> fitListWindow;  // View > Check Fit...
 
 signals:
     // The main window has closed; the program ends.
@@ -92,6 +94,12 @@ private:
     void showTextEditor();
     void showHexWindow();
     void restoreDefaultSize();
+    // View > Check Fit...: checks the whole script and lists the problems.
+    void showCheckFit();
+    // Selects the problem's block and string and puts the caret on its line.
+    void goToFitProblem(const script::FitProblem& problem);
+    // Edit > Rewrap Section: one edit, undone as one.
+    void rewrapSection();
     // Runs a command; an error escaping it is shown and the program goes on.
     void run(const std::function<void()>& command);
     void syncCheckItems();
@@ -102,6 +110,7 @@ private:
     editor::EditorCommands commands_;
     QWidget* client_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
+    QLabel* fitPanel_ = nullptr;  // status panel 2: whether the current string fits
     QSize defaultSize_;
     bool closeRequested_ = false;
 };

@@ -26,5 +26,6 @@ using CommandAction = std::function<Severity()>;
 void addRenderCommand(CLI::App& app, CommandAction& chosen);
 void addCompileCommand(CLI::App& app, CommandAction& chosen);
 void addFontsCommand(CLI::App& app, CommandAction& chosen);
+void addCheckCommand(CLI::App& app, CommandAction& chosen);
 
 }  // namespace scrivel::cli

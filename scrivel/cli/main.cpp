@@ -22,6 +22,7 @@ int main(int argc, char** argv)
     addRenderCommand(app, chosen);
     addCompileCommand(app, chosen);
     addFontsCommand(app, chosen);
+    addCheckCommand(app, chosen);
 
     try {
         app.parse(argc, argv);

@@ -8,6 +8,7 @@
 #include "CurrentString.h"
 #include "EditorTexts.h"
 #include "RenderCurrent.h"
+#include "ScriptFit.h"
 #include "rom/DataFile.h"
 #include "rom/RomFile.h"
 #include "script/MarkerSearch.h"
@@ -232,6 +233,7 @@ void EditorCommands::selectString(bool takeFocus)
         strings.focus();
     }
     view_.setStatusText(0, stringPositionText(state_));
+    showFit();
 }
 
 void EditorCommands::showTranslationOf(int stringNumber, bool takeFocus)
@@ -242,7 +244,8 @@ void EditorCommands::showTranslationOf(int stringNumber, bool takeFocus)
     if (takeFocus) view_.stringList().focus();
     if (state_.foundLine == -1) return;
     TextEditorView& editor = view_.textEditor();
-    compileSection(editor.lineCount(), [&](int i) { return editor.line(i); }, state_.foundLine, state_.previewBytes);
+    state_.previewCount = compileSection(editor.lineCount(), [&](int i) { return editor.line(i); }, state_.foundLine,
+                                         state_.previewBytes);
     // The preview is drawn in 16 x 16 cells whatever the format's cell.
     RenderTargets targets{view_.screen(), hex_, view_.hexView()};
     editor::renderCurrentString(state_, targets, 16, 16);
@@ -268,6 +271,14 @@ void EditorCommands::toggleVariableWidth()
     state_.checks.variableWidth = !state_.checks.variableWidth;
     renderCurrentString();
     view_.setStatusText(1, viewOptionsText(state_.checks));
+    showFit();
+}
+
+void EditorCommands::showFit()
+{
+    view_.setStatusText(2, state_.checks.showTranslation
+                               ? fitStatusText(state_, editorLines(view_.textEditor().text()))
+                               : std::string());
 }
 
 void EditorCommands::textEditorChanged()

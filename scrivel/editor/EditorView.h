@@ -70,6 +70,8 @@ public:
     virtual TextEditorView& textEditor() = 0;
     virtual ScreenView& screen() = 0;
     virtual HexView& hexView() = 0;
+    // Panel 0: the string's position; 1: the view options; 2: whether the
+    // current string fits.
     virtual void setStatusText(int panel, const std::string& text) = 0;
     virtual void setCaption(const std::string& caption) = 0;
     virtual void setLoadDataFileEnabled(bool enabled) = 0;

@@ -73,6 +73,8 @@ public:
         // As buildFrameMap cuts them.
         layout_.frameMapRows = std::min<uint16_t>(frameRows_, FrameMapSide);
         layout_.frameMapColumns = std::min<uint16_t>(frameColumns, FrameMapSide);
+        layout_.lineStartColumn = LineStartColumn;
+        layout_.wrapColumn = in_.format.lineWidth;
     }
 
 private:
@@ -137,7 +139,7 @@ private:
     // the rightmost set column of the glyph (0 for a blank one).
     int drawCell(int rows, int columns)
     {
-        if (options_.screenHeight > 0) penY_ = static_cast<uint16_t>(penY_ % options_.screenHeight);
+        wrapPenToScreen();
         const uint8_t* cell = cell_.data();
         int rightmost = 0;
         for (int m = 0; m < rows; ++m)
@@ -150,6 +152,12 @@ private:
                           Palette[textColour_ & 31u]);
         }
         return rightmost;
+    }
+
+    // Text that runs below the screen's bottom continues at its top.
+    void wrapPenToScreen()
+    {
+        if (options_.screenHeight > 0) penY_ = static_cast<uint16_t>(penY_ % options_.screenHeight);
     }
 
     GlyphPicture pictureOf(int cellHeight, int cellWidth, unsigned number, bool twoByte) const
@@ -168,18 +176,25 @@ private:
     void drawGlyph(int cellHeight, int cellWidth, unsigned number, bool twoByte, size_t byteOffset)
     {
         const rom::FontFormat& f = in_.format;
-        const GlyphPicture picture = pictureOf(cellHeight, cellWidth, number, twoByte);
+        const bool proportional = options_.variableWidth || (cellHeight == LabelCellSide && cellWidth == LabelCellSide);
 
-        // Cells other than 16 x 16 take the picture's top-left part.
-        const int rows = std::clamp(cellHeight, 0, MaxCellSide);
-        const int columns = std::clamp(cellWidth, 0, MaxCellSide);
-        for (int m = 0; m < rows; ++m)
-            std::copy_n(picture.data() + m * MaxCellSide, columns, cell_.data() + m * columns);
-
-        const int rightmost = drawCell(rows, columns);
+        int rightmost = 0;
+        if (picture_.ready() || proportional) {
+            const GlyphPicture picture = pictureOf(cellHeight, cellWidth, number, twoByte);
+            // Cells other than 16 x 16 take the picture's top-left part.
+            const int rows = std::clamp(cellHeight, 0, MaxCellSide);
+            const int columns = std::clamp(cellWidth, 0, MaxCellSide);
+            for (int m = 0; m < rows; ++m)
+                std::copy_n(picture.data() + m * MaxCellSide, columns, cell_.data() + m * columns);
+            rightmost = drawCell(rows, columns);
+        } else {
+            // A layout without a picture, in fixed advance, needs nothing of
+            // the glyph's pixels: checking a whole script skips them.
+            wrapPenToScreen();
+        }
 
         int advance;
-        if (options_.variableWidth || (cellHeight == LabelCellSide && cellWidth == LabelCellSide))
+        if (proportional)
             advance = (rightmost == 0 ? 4 : rightmost) + 2;
         else if (!twoByte)
             advance = 8;

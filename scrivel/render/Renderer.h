@@ -98,6 +98,11 @@ struct Layout {
     uint16_t frameColumns = 0;
     uint16_t frameMapRows = 0;
     uint16_t frameMapColumns = 0;
+    // The column every line starts at, and the pen column that wraps a line
+    // (the format's line width): a line holds wrapColumn - lineStartColumn
+    // pixels of advance before the renderer wraps it.
+    int lineStartColumn = 0;
+    int wrapColumn = 0;
 
     // True when a glyph was drawn after the wrap (on its new line or later).
     bool drawsAfter(const WrapPoint& wrap) const { return wrap.glyphIndex + 1 < glyphs.size(); }

@@ -9,6 +9,7 @@
 #include "DemoTest.h"
 #include "ExitTest.h"
 #include "AboutTest.h"
+#include "FitTest.h"
 
 int main(int argc, char** argv)
 {
@@ -36,6 +37,10 @@ int main(int argc, char** argv)
     }
     {
         scrivel::app::testing::AboutTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        scrivel::app::testing::FitTest test;
         failures += QTest::qExec(&test, argc, argv);
     }
     return failures == 0 ? 0 : 1;
