@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <filesystem>
 
 #include "GuiFixture.h"
