@@ -19,12 +19,12 @@ using namespace scrivel;
 const char* const Words[] = {"the", "sword", "of", "Osti", "lies", "beyond", "a", "river", "you", "must",
                              "cross", "before", "night", "falls", "and", "king's", "men", "come", "[NAME]", "now"};
 
-// Lines of words up to about 17 characters, so that most fit a 128-pixel
+// Lines of words of about 8 to 18 characters, so that most fit a 128-pixel
 // line and some do not.
 std::string dialogueLine(unsigned& seed)
 {
     std::string line;
-    const size_t target = 10 + seed % 9;
+    const size_t target = 8 + (seed >> 8) % 7;
     while (line.size() < target) {
         seed = seed * 1103515245u + 12345u;
         if (!line.empty()) line += ' ';

@@ -22,7 +22,7 @@ WORDS = ["the", "sword", "of", "Osti", "lies", "beyond", "a", "river", "you", "m
 
 
 def dialogue_line(rng):
-    target = rng.randint(10, 18)
+    target = rng.randint(8, 14)
     words = []
     while len(" ".join(words)) < target:
         words.append(rng.choice(WORDS))

@@ -171,6 +171,22 @@ private:
         return labelGlyphPicture(number & 0xFFu, fonts.label);
     }
 
+    // The caller's cache entry of the glyph's rightmost column, or null
+    // without a cache. A glyph is known by the picture it draws: its font
+    // (game half tile, game wide glyph, preview one- or two-byte, label), its
+    // number, and whether it is a label's (8 x 8 cells) or the text's.
+    int8_t* cachedRightmost(int cellHeight, int cellWidth, unsigned number, bool twoByte) const
+    {
+        GlyphWidthCache* cache = in_.widths;
+        if (!cache) return nullptr;
+        constexpr size_t Numbers = 4096;  // two-byte indices reach 0x6FF
+        constexpr size_t Kinds = 5;
+        if (cache->rightmost.size() != 2 * Kinds * Numbers) cache->rightmost.assign(2 * Kinds * Numbers, -1);
+        const bool gameCell = cellHeight == in_.format.cellHeight && cellWidth == in_.format.cellWidth;
+        const size_t kind = gameCell ? (options_.preview ? 2u : 0u) + (twoByte ? 1u : 0u) : 4u;
+        return &cache->rightmost[((label_ ? Kinds : 0) + kind) * Numbers + (number % Numbers)];
+    }
+
     // Selects, draws and advances past one glyph: number is the byte of a
     // one-byte glyph or the index of a two-byte one.
     void drawGlyph(int cellHeight, int cellWidth, unsigned number, bool twoByte, size_t byteOffset)
@@ -179,7 +195,12 @@ private:
         const bool proportional = options_.variableWidth || (cellHeight == LabelCellSide && cellWidth == LabelCellSide);
 
         int rightmost = 0;
-        if (picture_.ready() || proportional) {
+        int8_t* known = proportional && !picture_.ready() ? cachedRightmost(cellHeight, cellWidth, number, twoByte)
+                                                          : nullptr;
+        if (known && *known >= 0) {
+            rightmost = *known;
+            wrapPenToScreen();
+        } else if (picture_.ready() || proportional) {
             const GlyphPicture picture = pictureOf(cellHeight, cellWidth, number, twoByte);
             // Cells other than 16 x 16 take the picture's top-left part.
             const int rows = std::clamp(cellHeight, 0, MaxCellSide);
@@ -187,6 +208,7 @@ private:
             for (int m = 0; m < rows; ++m)
                 std::copy_n(picture.data() + m * MaxCellSide, columns, cell_.data() + m * columns);
             rightmost = drawCell(rows, columns);
+            if (known) *known = static_cast<int8_t>(rightmost);
         } else {
             // A layout without a picture, in fixed advance, needs nothing of
             // the glyph's pixels: checking a whole script skips them.

@@ -22,6 +22,7 @@ LineMeasure::LineMeasure(const FitSettings& settings) : settings_(settings)
     input_.options.variableWidth = settings_.variableWidth;
     input_.options.preview = true;
     input_.options.drawPicture = false;
+    input_.widths = &widths_;
 }
 
 LineFit LineMeasure::measureWidth(const std::string& line)

@@ -45,6 +45,9 @@ struct LineFit {
 class LineMeasure {
 public:
     explicit LineMeasure(const FitSettings& settings);
+    // The render input points into the object itself.
+    LineMeasure(const LineMeasure&) = delete;
+    LineMeasure& operator=(const LineMeasure&) = delete;
 
     // All of a line's findings. line is UTF-8; a byte that is not part of a
     // valid sequence counts as the character of its own value.
@@ -60,6 +63,7 @@ private:
     FitSettings settings_;
     render::RenderInput input_;
     render::RenderResult result_;
+    render::GlyphWidthCache widths_;  // the settings never change: one cache serves every line
     std::array<uint8_t, PreviewSize> bytes_{};
     // Per preview glyph: 0 not yet looked at, 1 blank, 2 drawn.
     std::array<uint8_t, render::PreviewFontGlyphs> blank_{};
