@@ -28,7 +28,9 @@ FitListWindow::FitListWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     column->addWidget(list, 1);
     connect(list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose(list->row(item)); });
     connect(list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { choose(list->row(item)); });
-    resize(420, 260);
+    // Below the main window, clear of the text editor and the hex window.
+    move(5, 500);
+    resize(440, 220);
 }
 
 void FitListWindow::showProblems(std::vector<script::FitProblem> problems, const std::vector<std::string>& notes)

@@ -116,9 +116,12 @@ void MainWindow::buildLayout()
     statusPanels_[1]->setMinimumWidth(50);
     statusLine->addWidget(statusPanels_[0]);
     statusLine->addWidget(statusPanels_[1], 1);
+    // Shown only while it has something to tell, so that panel 1 keeps its
+    // room otherwise.
     fitPanel_ = statusPanel(statusLine);
     fitPanel_->setMinimumWidth(50);
     statusLine->addWidget(fitPanel_);
+    fitPanel_->hide();
     setStatusBar(statusLine);
 }
 
@@ -183,6 +186,7 @@ void MainWindow::setStatusText(int panel, const std::string& text)
     if (panel == 2) {
         fitPanel_->setText(QString::fromStdString(text));
         fitPanel_->setToolTip(fitPanel_->text());
+        fitPanel_->setVisible(!text.empty());
         return;
     }
     if (panel < 0 || panel > 1) return;

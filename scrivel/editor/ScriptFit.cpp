@@ -91,7 +91,7 @@ std::string fitStatusText(const EditorState& s, const std::vector<std::string>& 
     std::vector<script::FitProblem> problems;
     script::checkSection(lines, *section, s.currentBlockAddress, s.currentString, measure, problems);
     if (problems.empty()) return "Fits";
-    std::string text = "Line " + std::to_string(problems.front().line) + ": " + problems.front().description;
+    std::string text = "Line " + std::to_string(problems.front().line) + ": " + problems.front().brief;
     if (problems.size() > 1) text += " (+" + std::to_string(problems.size() - 1) + " more)";
     return text;
 }

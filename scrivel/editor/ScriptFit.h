@@ -54,7 +54,8 @@ std::optional<size_t> problemLine(const std::vector<std::string>& lines, const s
 
 // The fit of the current string's section in the editor's lines, for the
 // status line: "Fits", or the first problem ("Line 2: 20 px over") and how
-// many more there are. Empty when the section is missing or not translated.
+// many more there are, cut short for the status line. Empty when the
+// section is missing or not translated.
 std::string fitStatusText(const EditorState& s, const std::vector<std::string>& lines);
 
 struct SectionRewrap {

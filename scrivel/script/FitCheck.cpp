@@ -65,24 +65,26 @@ std::string problemText(const FitProblem& problem)
     return head + problem.description;
 }
 
-std::vector<std::pair<FitProblemKind, std::string>> describeProblems(const LineFit& fit)
+std::vector<ProblemWording> describeProblems(const LineFit& fit)
 {
-    std::vector<std::pair<FitProblemKind, std::string>> found;
-    if (fit.overflows)
-        found.emplace_back(FitProblemKind::Overflow, std::to_string(fit.width) + " px wide, " +
-                                                         std::to_string(fit.width - fit.available) + " px over");
+    std::vector<ProblemWording> found;
+    if (fit.overflows) {
+        const std::string over = std::to_string(fit.width - fit.available) + " px over";
+        found.push_back({FitProblemKind::Overflow, std::to_string(fit.width) + " px wide, " + over, over});
+    }
     if (!fit.missingGlyphs.empty()) {
         std::string text = "no glyph for ";
         for (size_t i = 0; i < fit.missingGlyphs.size(); ++i)
             text += (i ? ", " : "") + shownCharacter(fit.missingGlyphs[i]);
-        found.emplace_back(FitProblemKind::MissingGlyph, text);
+        found.push_back({FitProblemKind::MissingGlyph, text, text});
     }
     if (fit.shortCode) {
         char hex[8];
         std::snprintf(hex, sizeof hex, "%02X", *fit.shortCode);
-        found.emplace_back(FitProblemKind::ReadsPastEnd,
-                           "ends in " + codeName(*fit.shortCode) + " (" + hex +
-                               "), which takes the byte after it: the game reads on past the line");
+        const std::string code = codeName(*fit.shortCode);
+        found.push_back({FitProblemKind::ReadsPastEnd,
+                         "ends in " + code + " (" + hex + "), which takes the byte after it: the game reads on past the line",
+                         code + " at the end reads on past it"});
     }
     return found;
 }
@@ -94,14 +96,15 @@ void checkSection(const std::vector<std::string>& lines, const SectionSpan& sect
     for (size_t i = section.firstLine; i < section.endLine && i < lines.size(); ++i) {
         const LineFit fit = measure.measure(lines[i]);
         if (!fit.overflows && fit.missingGlyphs.empty() && !fit.shortCode) continue;
-        for (auto& [kind, description] : describeProblems(fit)) {
+        for (ProblemWording& wording : describeProblems(fit)) {
             FitProblem problem;
             problem.blockAddress = blockAddress;
             problem.stringNumber = stringNumber;
             problem.line = static_cast<int>(i - section.firstLine) + 1;
             problem.fileLine = i;
-            problem.kind = kind;
-            problem.description = std::move(description);
+            problem.kind = wording.kind;
+            problem.description = std::move(wording.description);
+            problem.brief = std::move(wording.brief);
             problems.push_back(std::move(problem));
         }
     }

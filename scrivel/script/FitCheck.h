@@ -26,14 +26,21 @@ struct FitProblem {
     size_t fileLine = 0;  // the line within the script file, from 0
     FitProblemKind kind = FitProblemKind::Overflow;
     std::string description;  // "164 px wide, 20 px over"
+    std::string brief;        // the same cut short for a status line: "20 px over"
 };
 
 // "001A8000 3 2: 164 px wide, 20 px over": block, string and line, then the
 // description.
 std::string problemText(const FitProblem& problem);
 
-// The descriptions of one measured line's problems, in the order of the kinds.
-std::vector<std::pair<FitProblemKind, std::string>> describeProblems(const LineFit& fit);
+struct ProblemWording {
+    FitProblemKind kind = FitProblemKind::Overflow;
+    std::string description;
+    std::string brief;
+};
+
+// The wording of one measured line's problems, in the order of the kinds.
+std::vector<ProblemWording> describeProblems(const LineFit& fit);
 
 // The problems of one section's lines (nothing when it is not translated),
 // appended to problems.

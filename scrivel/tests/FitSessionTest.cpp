@@ -42,9 +42,9 @@ TEST_F(FitSession, StatusPanelTellsWhetherTheCurrentStringFits)
 {
     EXPECT_EQ(view.status[2], "");
     commands.toggleTranslatedText();
-    EXPECT_EQ(view.status[2], "Line 1: ends in [KEY] (F6), which takes the byte after it: the game reads on past the line");
+    EXPECT_EQ(view.status[2], "Line 1: [KEY] at the end reads on past it");
     selectString(2);
-    EXPECT_EQ(view.status[2], "Line 1: 144 px wide, 16 px over");
+    EXPECT_EQ(view.status[2], "Line 1: 16 px over");
     selectString(1);
     EXPECT_EQ(view.status[2], "");  // no section
 
@@ -52,7 +52,7 @@ TEST_F(FitSession, StatusPanelTellsWhetherTheCurrentStringFits)
     view.editor.setText(".STRING 1\nShort\n.ENDS");
     EXPECT_EQ(view.status[2], "Fits");
     view.editor.setText(".STRING 1\nAAAAAAAAAAAAAAAAA\nBBBBBBBBBBBBBBBBBBBB\n.ENDS");
-    EXPECT_EQ(view.status[2], "Line 1: 136 px wide, 8 px over (+1 more)");
+    EXPECT_EQ(view.status[2], "Line 1: 8 px over (+1 more)");
 
     commands.toggleTranslatedText();
     EXPECT_EQ(view.status[2], "");
