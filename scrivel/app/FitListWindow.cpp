@@ -28,9 +28,9 @@ FitListWindow::FitListWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     column->addWidget(list, 1);
     connect(list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose(list->row(item)); });
     connect(list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { choose(list->row(item)); });
-    // Below the main window, clear of the text editor and the hex window.
-    move(5, 500);
-    resize(440, 220);
+    // Below the main window and the hex window, as wide as both.
+    move(5, 490);
+    resize(743, 230);
 }
 
 void FitListWindow::showProblems(std::vector<script::FitProblem> problems, const std::vector<std::string>& notes)
