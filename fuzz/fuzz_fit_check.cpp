@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const std::vector<std::string> lines = splitTextLines(decodeScriptBytes(bytes).text);
     const SectionIndex index(lines);
-    for (int n = -1; n <= stringCount; ++n) {
+    for (int n = 0; n <= stringCount; ++n) {
         const auto expected = findStringSection(lines, n);
         const auto found = index.find(n);
         if (found.has_value() != expected.has_value()) std::abort();

@@ -1,5 +1,6 @@
 #include "Rewrap.h"
 
+#include <cctype>
 #include <map>
 
 #include "BracketCode.h"
@@ -23,6 +24,22 @@ std::vector<size_t> breakBlanks(std::string_view line)
         }
     }
     return blanks;
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix)
+{
+    if (text.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+    return true;
+}
+
+// A line that the section rules could read as a marker or a section end. A
+// rewrap leaves such lines as they are and makes no new ones, so that every
+// section keeps its place and a second rewrap finds the same sections.
+bool mayBeStructural(std::string_view text)
+{
+    return startsWithNoCase(text, ".STRING") || startsWithNoCase(text, ".ENDS");
 }
 
 // A file's line as it stands: its text and the line end after it (empty for
@@ -55,7 +72,7 @@ std::vector<RawLine> rawLines(std::string_view bytes)
 
 std::vector<std::string> rewrapLine(const std::string& line, LineMeasure& measure)
 {
-    if (!measure.measureWidth(line).overflows) return {line};
+    if (mayBeStructural(line) || !measure.measureWidth(line).overflows) return {line};
     const std::vector<size_t> blanks = breakBlanks(line);
     std::vector<std::string> pieces;
     size_t start = 0;
@@ -70,7 +87,7 @@ std::vector<std::string> rewrapLine(const std::string& line, LineMeasure& measur
         size_t chosen = std::string::npos;
         size_t firstUsable = std::string::npos;
         for (size_t blank : blanks) {
-            if (blank <= start) continue;
+            if (blank <= start || mayBeStructural(std::string_view(line).substr(blank + 1))) continue;
             const LineFit fit = measure.measureWidth(line.substr(start, blank - start));
             if (fit.shortCode) continue;
             if (firstUsable == std::string::npos) firstUsable = blank;

@@ -15,7 +15,9 @@ namespace scrivel::script {
 
 // The pieces line breaks into: the line alone when it fits or cannot be
 // broken. A break never leaves a piece that ends in a code taking the byte
-// after it, since the line end would then become its operand.
+// after it, since the line end would then become its operand, and never
+// starts a piece with ".STRING" or ".ENDS", which would move a section's
+// bounds; a line that starts so is left whole.
 std::vector<std::string> rewrapLine(const std::string& line, LineMeasure& measure);
 
 struct ScriptRewrap {

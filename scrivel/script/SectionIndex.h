@@ -18,7 +18,8 @@ class SectionIndex {
 public:
     explicit SectionIndex(const std::vector<std::string>& lines);
 
-    // What findStringSection(lines, stringNumber) gives.
+    // What findStringSection(lines, stringNumber) gives, for the string
+    // numbers a block has (0 to 65535); nothing for any other number.
     std::optional<SectionSpan> find(int stringNumber) const;
 
 private:

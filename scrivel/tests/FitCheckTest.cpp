@@ -159,7 +159,8 @@ TEST(SectionIndex, FindsWhatTheExactLookupFinds)
         ".STRING 5",  "open to the end",
     };
     const SectionIndex index(lines);
-    for (int n = -1; n < 16; ++n) {
+    EXPECT_FALSE(index.find(-2));  // no block has such a string
+    for (int n = 0; n < 16; ++n) {
         const auto expected = findStringSection(lines, n);
         const auto found = index.find(n);
         ASSERT_EQ(found.has_value(), expected.has_value()) << n;
@@ -216,6 +217,8 @@ TEST(Rewrap, BreaksGreedilyAtBlanksOutsideCodes)
         {"too-long word alone", "Supercalifragilisticexpialidocious", {"Supercalifragilisticexpialidocious"}},
         {"no piece ends in a code taking the end byte", "Press the [KEY] button", {"Press the", "[KEY] button"}},
         {"doubled blank", "aaaaaaaaaaaaaaa  bbb", {"aaaaaaaaaaaaaaa ", "bbb"}},
+        {"no piece starts a section's marker or end", "Type .STRING 5 or .ends now", {"Type .STRING 5", "or .ends now"}},
+        {"a marker line stays whole", ".STRING 1 and more words here", {".STRING 1 and more words here"}},
     };
     LineMeasure measure(settingsFor(Measuring::Fixed));
     for (const Case& c : cases) {
