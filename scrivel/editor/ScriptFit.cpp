@@ -1,29 +1,22 @@
 #include "ScriptFit.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <sys/stat.h>
 
 #include "files/TextLines.h"
-#include "files/WholeFile.h"
 #include "rom/DataFile.h"
 #include "script/Rewrap.h"
-#include "script/ScriptFile.h"
-#include "script/SectionIndex.h"
 
 namespace scrivel::editor {
 
 namespace {
 
-bool exists(const std::string& path)
+// The loaded blocks, as the data file lists them.
+std::vector<script::ScriptBlock> loadedBlocks(const EditorState& s)
 {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 || errno != ENOENT;
-}
-
-int blockCount(const EditorState& s)
-{
-    return static_cast<int>(std::min<size_t>(s.dataFile.blocks.size(), rom::MaxBlocks));
+    std::vector<script::ScriptBlock> blocks;
+    const size_t count = std::min<size_t>(s.dataFile.blocks.size(), rom::MaxBlocks);
+    for (size_t i = 0; i < count; ++i) blocks.push_back({s.blockAddress[i], s.blockStringCount[i]});
+    return blocks;
 }
 
 std::optional<script::SectionSpan> currentSection(const EditorState& s, const std::vector<std::string>& lines)
@@ -50,27 +43,7 @@ std::vector<std::string> editorLines(const std::string& editorText)
 ScriptCheck checkWholeScript(const EditorState& s, const std::string& scriptsFolder, const OpenScript* open,
                              const FitProgress& progress)
 {
-    ScriptCheck check;
-    script::LineMeasure measure(fitSettings(s));
-    const int blocks = blockCount(s);
-    for (int b = 0; b < blocks; ++b) {
-        const auto i = static_cast<size_t>(b);
-        const uint32_t address = s.blockAddress[i];
-        const int strings = s.blockStringCount[i];
-        const std::string path = script::scriptFileName(scriptsFolder, address);
-        if (open && open->path == path) {
-            script::checkScriptLines(open->lines, address, strings, measure, check.problems);
-        } else if (std::optional<script::ScriptFileText> file = script::readScriptFile(path)) {
-            script::checkScriptLines(file->lines, address, strings, measure, check.problems);
-        } else if (exists(path)) {
-            check.unreadable.push_back(path);
-        }
-        if (progress && !progress(b + 1, blocks)) {
-            check.cancelled = true;
-            break;
-        }
-    }
-    return check;
+    return script::checkScriptFolder(loadedBlocks(s), scriptsFolder, fitSettings(s), open, progress);
 }
 
 std::optional<size_t> problemLine(const std::vector<std::string>& lines, const script::FitProblem& problem)
@@ -112,29 +85,7 @@ std::optional<SectionRewrap> rewrapCurrentSection(const EditorState& s, const st
 
 std::vector<FileRewrap> rewrapWholeScript(const EditorState& s, const std::string& scriptsFolder)
 {
-    std::vector<FileRewrap> files;
-    script::LineMeasure measure(fitSettings(s));
-    const int blocks = blockCount(s);
-    for (int b = 0; b < blocks; ++b) {
-        const auto i = static_cast<size_t>(b);
-        FileRewrap file;
-        file.path = script::scriptFileName(scriptsFolder, s.blockAddress[i]);
-        const std::optional<std::string> bytes = common::readWholeFile(file.path);
-        if (!bytes) {
-            if (exists(file.path)) {
-                file.error = "Could not open script file!";
-                files.push_back(std::move(file));
-            }
-            continue;
-        }
-        const script::ScriptRewrap rewrap = script::rewrapScriptBytes(*bytes, s.blockStringCount[i], measure);
-        if (rewrap.linesRewrapped == 0) continue;
-        file.linesRewrapped = rewrap.linesRewrapped;
-        if (const std::error_code error = common::replaceFileAtomically(file.path, rewrap.bytes))
-            file.error = "Could not write script file: " + error.message();
-        files.push_back(std::move(file));
-    }
-    return files;
+    return script::rewrapScriptFolder(loadedBlocks(s), scriptsFolder, fitSettings(s));
 }
 
 }  // namespace scrivel::editor

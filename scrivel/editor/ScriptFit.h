@@ -6,13 +6,13 @@
 // twin show the same texts (script::problemText).
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "EditorState.h"
 #include "script/FitCheck.h"
+#include "script/FolderFit.h"
 #include "script/LineMeasure.h"
 #include "script/ScriptSections.h"
 
@@ -24,23 +24,9 @@ script::FitSettings fitSettings(const EditorState& s);
 // The text editor's text as lines (the text has them joined by "\n").
 std::vector<std::string> editorLines(const std::string& editorText);
 
-// A script file held in the text editor, standing for the file at path.
-struct OpenScript {
-    std::string path;
-    std::vector<std::string> lines;
-};
-
-// Told after each block, with the blocks done and their total; returning
-// false stops the check.
-using FitProgress = std::function<bool(int done, int total)>;
-
-struct ScriptCheck {
-    std::vector<script::FitProblem> problems;  // in block order, then by string and line
-    // Script files that exist but could not be read (a missing file is a
-    // block with nothing translated).
-    std::vector<std::string> unreadable;
-    bool cancelled = false;
-};
+using script::FitProgress;
+using script::OpenScript;
+using script::ScriptCheck;
 
 // Checks the translated sections of every loaded block's script file in
 // scriptsFolder.
@@ -70,11 +56,7 @@ struct SectionRewrap {
 // section is missing.
 std::optional<SectionRewrap> rewrapCurrentSection(const EditorState& s, const std::vector<std::string>& lines);
 
-struct FileRewrap {
-    std::string path;
-    int linesRewrapped = 0;
-    std::string error;  // why the file was not read or written; empty on success
-};
+using script::FileRewrap;
 
 // Rewraps the overflowing lines of every loaded block's script file in
 // scriptsFolder in place, each file replaced atomically and only when a
