@@ -6,9 +6,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "editor/HeadlessViews.h"
 #include "editor/ScriptFit.h"
 #include "script/FitCheck.h"
 
@@ -83,17 +85,22 @@ BENCHMARK(BM_CheckScript)
     ->ArgNames({"blocks", "vwf"})
     ->Unit(benchmark::kMillisecond);
 
-// Status panel 2 on a keystroke: the editor's text split into lines, the
-// current section found and measured.
+// Status panel 2 on a keystroke in a script of 256 strings: the current
+// section read from the editor at the marker the preview found, and measured.
 void BM_StatusPanelOnKeystroke(benchmark::State& st)
 {
     editor::EditorState s;
     s.format = rom::defaultFontFormat();
     s.currentString = 200;
+    const std::vector<std::string> lines = scriptLines(256, 7);
     std::string text;
-    for (const std::string& line : scriptLines(256, 7)) text += line + "\n";
+    for (const std::string& line : lines) text += line + "\n";
+    editor::HeadlessTextEditor editor;
+    editor.setText(text);
+    const int marker = static_cast<int>(std::find(lines.begin(), lines.end(), ".STRING 200") - lines.begin());
     for (auto _ : st) {
-        std::string panel = editor::fitStatusText(s, editor::editorLines(text));
+        const auto section = editor::sectionText(editor, s.currentString, marker);
+        std::string panel = editor::fitStatusText(s, *section);
         benchmark::DoNotOptimize(panel.data());
     }
 }

@@ -31,6 +31,9 @@ public:
     void scrollLines(int delta) override;
     int find(const std::string& needle, int from) const override;
     int lineFromPosition(int position) const override;
+    int textLineCount() const override;
+    std::string textLine(int index) const override;
+    int textLineOf(int displayLine) const override;
 
 signals:
     // The editor's size changed and its lines have been laid out anew.

@@ -276,9 +276,11 @@ void EditorCommands::toggleVariableWidth()
 
 void EditorCommands::showFit()
 {
-    view_.setStatusText(2, state_.checks.showTranslation
-                               ? fitStatusText(state_, editorLines(view_.textEditor().text()))
-                               : std::string());
+    std::string fit;
+    if (state_.checks.showTranslation)
+        if (const auto text = sectionText(view_.textEditor(), state_.currentString, state_.foundLine))
+            fit = fitStatusText(state_, *text);
+    view_.setStatusText(2, fit);
 }
 
 void EditorCommands::textEditorChanged()

@@ -41,6 +41,15 @@ public:
     virtual void clearText() = 0;
     virtual bool modified() const = 0;
     virtual void setModified(bool modified) = 0;
+
+    // The text's own lines, as the file has them: a line the editor wraps
+    // on screen is one line here. They let a command read one section
+    // without copying the whole text. An editor that does not wrap has the
+    // displayed lines as its own, which these defaults give.
+    virtual int textLineCount() const { return lineCount(); }
+    virtual std::string textLine(int index) const { return line(index); }  // 8-bit text, no line break
+    // The text line that holds displayed line displayLine.
+    virtual int textLineOf(int displayLine) const { return displayLine; }
 };
 
 // The screen: a paint box with an off-screen picture.

@@ -4,6 +4,7 @@
 
 #include "files/TextLines.h"
 #include "rom/DataFile.h"
+#include "script/PreviewCompiler.h"
 #include "script/Rewrap.h"
 
 namespace scrivel::editor {
@@ -56,13 +57,32 @@ std::optional<size_t> problemLine(const std::vector<std::string>& lines, const s
     return std::nullopt;
 }
 
-std::string fitStatusText(const EditorState& s, const std::vector<std::string>& lines)
+std::optional<std::vector<std::string>> sectionText(const TextEditorView& editor, int stringNumber, int markerLine)
 {
-    const std::optional<script::SectionSpan> section = currentSection(s, lines);
-    if (!section || !script::isTranslated(lines, *section)) return {};
+    const int count = editor.textLineCount();
+    int marker = markerLine >= 0 ? editor.textLineOf(markerLine) : -1;
+    if (marker < 0 || marker >= count || !script::isStringMarker(editor.textLine(marker), stringNumber)) {
+        marker = -1;
+        for (int i = 0; i < count && marker < 0; ++i)
+            if (script::isStringMarker(editor.textLine(i), stringNumber)) marker = i;
+    }
+    if (marker < 0) return std::nullopt;
+    std::vector<std::string> text;
+    for (int i = marker + 1; i < count; ++i) {
+        std::string line = editor.textLine(i);
+        if (script::isSectionEnd(line)) break;
+        text.push_back(std::move(line));
+    }
+    return text;
+}
+
+std::string fitStatusText(const EditorState& s, const std::vector<std::string>& sectionText)
+{
+    const script::SectionSpan section{0, 0, sectionText.size(), true};
+    if (!script::isTranslated(sectionText, section)) return {};
     script::LineMeasure measure(fitSettings(s));
     std::vector<script::FitProblem> problems;
-    script::checkSection(lines, *section, s.currentBlockAddress, s.currentString, measure, problems);
+    script::checkSection(sectionText, section, s.currentBlockAddress, s.currentString, measure, problems);
     if (problems.empty()) return "Fits";
     std::string text = "Line " + std::to_string(problems.front().line) + ": " + problems.front().brief;
     if (problems.size() > 1) text += " (+" + std::to_string(problems.size() - 1) + " more)";

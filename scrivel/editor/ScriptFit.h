@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "EditorState.h"
+#include "EditorView.h"
 #include "script/FitCheck.h"
 #include "script/FolderFit.h"
 #include "script/LineMeasure.h"
@@ -38,11 +39,17 @@ ScriptCheck checkWholeScript(const EditorState& s, const std::string& scriptsFol
 // when the section no longer has it; nothing when lines end before it.
 std::optional<size_t> problemLine(const std::vector<std::string>& lines, const script::FitProblem& problem);
 
-// The fit of the current string's section in the editor's lines, for the
-// status line: "Fits", or the first problem ("Line 2: 20 px over") and how
-// many more there are, cut short for the status line. Empty when the
-// section is missing or not translated.
-std::string fitStatusText(const EditorState& s, const std::vector<std::string>& lines);
+// The text of string stringNumber's section in the editor: the section
+// whose marker the marker search found on displayed line markerLine when
+// that line is exactly the string's marker (the section the preview shows),
+// else the first exact one. Only the section's lines are read, except when
+// the search found no exact marker. Nothing when the text has no marker.
+std::optional<std::vector<std::string>> sectionText(const TextEditorView& editor, int stringNumber, int markerLine);
+
+// Whether a section's text (its lines) fits, for the status line: "Fits",
+// or the first problem cut short ("Line 2: 20 px over") and how many more
+// there are. Empty when the section is not translated.
+std::string fitStatusText(const EditorState& s, const std::vector<std::string>& sectionText);
 
 struct SectionRewrap {
     script::SectionSpan section;  // where the section's text is

@@ -58,6 +58,16 @@ TEST_F(FitSession, StatusPanelTellsWhetherTheCurrentStringFits)
     EXPECT_EQ(view.status[2], "");
 }
 
+TEST_F(FitSession, TheSectionIsTheOneThePreviewFoundWhenItsMarkerIsExact)
+{
+    view.editor.setText(".STRING 12\ntwelve\n.ENDS\n.STRING 1\none\nmore\n.ENDS\n.STRING 1\nagain\n.ENDS");
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(sectionText(view.editor, 1, 7), Lines{"again"});  // the marker the search found
+    EXPECT_EQ(sectionText(view.editor, 1, 0), (Lines{"one", "more"}));  // ".STRING 12": the first exact one
+    EXPECT_EQ(sectionText(view.editor, 1, -1), (Lines{"one", "more"}));
+    EXPECT_EQ(sectionText(view.editor, 2, -1), std::nullopt);
+}
+
 TEST_F(FitSession, TheWholeCheckReadsTheEditorsTextForItsOwnFile)
 {
     std::vector<std::string> texts;
