@@ -36,6 +36,14 @@ for n, body in enumerate(["Hello[KEY]", "[COLOR$02]Hi", "[$F5][$0A1B]", "a[b",
 put("fuzz_script_text", "template", template + "\x01\x00\x00\x00\x02\x00\x00\x00\x03\x00\x00\x00\x01")
 put("fuzz_script_text", "unterminated", ".STRING 0\nHi\n.STRING 1\n" + "x" * 300 + "\x00\x00\x00\x00\x00")
 
+# Script files for the fit check and the rewrap: line width, two-byte
+# advance, VWF and string count first, then the file (CR LF, LF, Latin-1).
+fit_text = ("// header\r\n.STRING 0\r\nThe quick brown fox jumps over the lazy dog\r\nHi there[KEY]\r\n.ENDS\r\n"
+            ".STRING 1\nPress the [KEY] button [NAME] now, caf\xe9\n[ab cd] Supercalifragilistic word\n.ENDS\n"
+            ".STRING 2\r\n[$F070][$F070] [PAUSE] aaaa bbbb cccc dddd eeee\r\n.string 3  \r\nx  y  z\r\n")
+put("fuzz_fit_check", "script", "\x12\x10\x00\x04" + fit_text)
+put("fuzz_fit_check", "narrow-vwf", "\x03\x01\x01\x02" + fit_text)
+
 
 # ROM strings: the payload (a pointer table followed by the strings it
 # points at, the first pointer 0x8000 of a text bank) comes first, closed by

@@ -65,6 +65,9 @@ MainMenu buildMainMenu(QMainWindow& window)
     m.separator1 = separator(m.fileMenu, "N1");
     m.exit = item(m.fileMenu, "Exit1", "E&xit", QKeySequence(Qt::ALT | Qt::Key_X));
 
+    m.editMenu = menu(m.menuBar, "Edit1", "&Edit");
+    m.rewrapSection = item(m.editMenu, "RewrapSection1", "Rewrap Section", QKeySequence(Qt::CTRL | Qt::Key_R));
+
     m.viewMenu = menu(m.menuBar, "View1", "&View");
     m.showTextEditor =
         item(m.viewMenu, "DisplayTextEditor1", "Display &Text Editor", QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -76,6 +79,8 @@ MainMenu buildMainMenu(QMainWindow& window)
     m.variableWidth = checkItem(m.viewMenu, "UseVWFRoutine1", "&Use VWF Routine", QKeySequence(Qt::CTRL | Qt::Key_U));
     m.defaultWindowSize =
         item(m.viewMenu, "DefaultWindowSize1", "Default Window Size", QKeySequence(Qt::CTRL | Qt::Key_W));
+    m.separator5 = separator(m.viewMenu, "N5");
+    m.checkFit = item(m.viewMenu, "CheckFit1", "Check Fit...", QKeySequence());
     m.helpMenu = platform::addHelpMenu(m.menuBar, QString::fromUtf8(ApplicationTitle), QStringLiteral("Scrivel"));
     return m;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's File, View and Help menus, every item with its name,
+// The main window's File, Edit, View and Help menus, every item with its name,
 // caption, shortcut and start state. The shortcuts act in the main window.
 
 #include <QAction>
@@ -21,6 +21,8 @@ struct MainMenu {
     QAction* buildTranslatedRom = nullptr;
     QAction* separator1 = nullptr;
     QAction* exit = nullptr;
+    QMenu* editMenu = nullptr;
+    QAction* rewrapSection = nullptr;
     QMenu* viewMenu = nullptr;
     QAction* showTextEditor = nullptr;
     QAction* showTranslation = nullptr;
@@ -30,6 +32,8 @@ struct MainMenu {
     QAction* separator4 = nullptr;
     QAction* variableWidth = nullptr;
     QAction* defaultWindowSize = nullptr;
+    QAction* separator5 = nullptr;
+    QAction* checkFit = nullptr;
     QMenu* helpMenu = nullptr;  // About, shown by the menu itself
 };
 

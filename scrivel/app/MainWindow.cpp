@@ -51,6 +51,10 @@ MainWindow::MainWindow(platform::Platform& platform)
     textEditorWindow = std::make_unique<TextEditorWindow>();
     textEditorWindow->setChangeHandler([this] { run([this] { commands_.textEditorChanged(); }); });
     hexWindow = std::make_unique<HexWindow>(state_, hex_);
+    fitListWindow = std::make_unique<FitListWindow>();
+    fitListWindow->setChooseHandler([this](const script::FitProblem& problem) { goToFitProblem(problem); });
+    // Rewrapping is wanted while typing: its shortcut also acts in the text editor.
+    textEditorWindow->addAction(menu.rewrapSection);
 }
 
 MainWindow::~MainWindow() = default;
@@ -72,6 +76,7 @@ void MainWindow::nameWidgets()
     statusPanels_[0]->setText(QStringLiteral("Offset: 000000 | PTR: 0000"));
     statusPanels_[1]->setObjectName(QStringLiteral("StatusPanel1"));
     statusPanels_[1]->setText(QStringLiteral("Control Codes: Visible | VWF: Inactive"));
+    fitPanel_->setObjectName(QStringLiteral("StatusPanel2"));
 }
 
 void MainWindow::buildLayout()
@@ -112,6 +117,12 @@ void MainWindow::buildLayout()
     statusPanels_[1]->setMinimumWidth(50);
     statusLine->addWidget(statusPanels_[0]);
     statusLine->addWidget(statusPanels_[1], 1);
+    // Shown only while it has something to tell, so that panel 1 keeps its
+    // room otherwise.
+    fitPanel_ = statusPanel(statusLine);
+    fitPanel_->setMinimumWidth(50);
+    statusLine->addWidget(fitPanel_);
+    fitPanel_->hide();
     setStatusBar(statusLine);
 }
 
@@ -135,6 +146,8 @@ void MainWindow::connectMenu()
     on(menu.hideCodes, [this] { commands_.toggleHideCodes(); });
     on(menu.variableWidth, [this] { commands_.toggleVariableWidth(); });
     on(menu.defaultWindowSize, [this] { restoreDefaultSize(); });
+    on(menu.rewrapSection, [this] { rewrapSection(); });
+    on(menu.checkFit, [this] { showCheckFit(); });
 }
 
 void MainWindow::initialise()
@@ -173,12 +186,19 @@ void MainWindow::syncCheckItems()
 
 void MainWindow::setStatusText(int panel, const std::string& text)
 {
+    if (panel == 2) {
+        fitPanel_->setText(QString::fromStdString(text));
+        fitPanel_->setToolTip(fitPanel_->text());
+        fitPanel_->setVisible(!text.empty());
+        return;
+    }
     if (panel < 0 || panel > 1) return;
     statusPanels_[panel]->setText(QString::fromStdString(text));
 }
 
 QString MainWindow::statusText(int panel) const
 {
+    if (panel == 2) return fitPanel_->text();
     return panel < 0 || panel > 1 ? QString() : statusPanels_[panel]->text();
 }
 
@@ -275,6 +295,7 @@ void MainWindow::endSession()
         hexWindow->hide();
     }
     if (textEditorWindow) textEditorWindow->hide();
+    if (fitListWindow) fitListWindow->hide();
 }
 
 }  // namespace scrivel::app

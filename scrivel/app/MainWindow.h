@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "FitListWindow.h"
 #include "HexWindow.h"
 #include "ReportWindow.h"
 #include "MainMenu.h"
@@ -77,6 +78,7 @@ public:
     // The last report shown (Build Translated ROM...), kept open beside the
     // main window until the user closes it.
     ReportWindow* reportWindow = nullptr;
+    std::unique_ptr<FitListWindow> fitListWindow;  // View > Check Fit...
 
 signals:
     // The main window has closed; the program ends.
@@ -97,6 +99,12 @@ private:
     void showTextEditor();
     void showHexWindow();
     void restoreDefaultSize();
+    // View > Check Fit...: checks the whole script and lists the problems.
+    void showCheckFit();
+    // Selects the problem's block and string and puts the caret on its line.
+    void goToFitProblem(const script::FitProblem& problem);
+    // Edit > Rewrap Section: one edit, undone as one.
+    void rewrapSection();
     // Runs a command; an error escaping it is shown and the program goes on.
     void run(const std::function<void()>& command);
     void syncCheckItems();
@@ -107,6 +115,7 @@ private:
     editor::EditorCommands commands_;
     QWidget* client_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
+    QLabel* fitPanel_ = nullptr;  // status panel 2: whether the current string fits
     QSize defaultSize_;
     bool closeRequested_ = false;
 };

@@ -206,4 +206,23 @@ int ScriptTextEdit::lineFromPosition(int position) const
     return static_cast<int>(after - lines.begin()) - 1;
 }
 
+// The document's blocks are the text's own lines.
+int ScriptTextEdit::textLineCount() const
+{
+    return document()->isEmpty() ? 0 : document()->blockCount();
+}
+
+std::string ScriptTextEdit::textLine(int index) const
+{
+    const QTextBlock block = document()->findBlockByNumber(index);
+    return block.isValid() ? toUtf8Text(block.text()) : std::string();
+}
+
+int ScriptTextEdit::textLineOf(int displayLine) const
+{
+    const auto& lines = displayLines();
+    if (displayLine < 0 || displayLine >= static_cast<int>(lines.size())) return -1;
+    return document()->findBlock(lines[static_cast<size_t>(displayLine)].start).blockNumber();
+}
+
 }  // namespace scrivel::app

@@ -34,6 +34,9 @@ public:
     void scrollLines(int delta) override;
     int find(const std::string& needle, int from) const override;
     int lineFromPosition(int position) const override;
+    int textLineCount() const override;
+    std::string textLine(int index) const override;
+    int textLineOf(int displayLine) const override;
 
     // The encoding the file was read in, or became on saving.
     script::TextEncoding encoding() const { return encoding_; }

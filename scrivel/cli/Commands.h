@@ -28,5 +28,6 @@ void addCompileCommand(CLI::App& app, CommandAction& chosen);
 void addFontsCommand(CLI::App& app, CommandAction& chosen);
 void addInsertCommand(CLI::App& app, CommandAction& chosen);
 void addDumpCommand(CLI::App& app, CommandAction& chosen);
+void addCheckCommand(CLI::App& app, CommandAction& chosen);
 
 }  // namespace scrivel::cli

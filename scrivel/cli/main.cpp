@@ -24,6 +24,7 @@ int main(int argc, char** argv)
     addFontsCommand(app, chosen);
     addInsertCommand(app, chosen);
     addDumpCommand(app, chosen);
+    addCheckCommand(app, chosen);
 
     try {
         app.parse(argc, argv);

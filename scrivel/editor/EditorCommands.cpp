@@ -12,6 +12,7 @@
 #include "TranslatedRom.h"
 #include "SessionFonts.h"
 #include "SessionTable.h"
+#include "ScriptFit.h"
 #include "rom/DataFile.h"
 #include "rom/RomFile.h"
 #include "script/MarkerSearch.h"
@@ -298,6 +299,7 @@ void EditorCommands::selectString(bool takeFocus)
         strings.focus();
     }
     view_.setStatusText(0, stringPositionText(state_));
+    showFit();
 }
 
 void EditorCommands::showTranslationOf(int stringNumber, bool takeFocus)
@@ -308,7 +310,8 @@ void EditorCommands::showTranslationOf(int stringNumber, bool takeFocus)
     if (takeFocus) view_.stringList().focus();
     if (state_.foundLine == -1) return;
     TextEditorView& editor = view_.textEditor();
-    compileSection(editor.lineCount(), [&](int i) { return editor.line(i); }, state_.foundLine, state_.previewBytes);
+    state_.previewCount = compileSection(editor.lineCount(), [&](int i) { return editor.line(i); }, state_.foundLine,
+                                         state_.previewBytes);
     // The preview is drawn in 16 x 16 cells whatever the format's cell.
     RenderTargets targets{view_.screen(), hex_, view_.hexView()};
     editor::renderCurrentString(state_, targets, 16, 16);
@@ -334,6 +337,16 @@ void EditorCommands::toggleVariableWidth()
     state_.checks.variableWidth = !state_.checks.variableWidth;
     renderCurrentString();
     view_.setStatusText(1, viewOptionsText(state_.checks));
+    showFit();
+}
+
+void EditorCommands::showFit()
+{
+    std::string fit;
+    if (state_.checks.showTranslation)
+        if (const auto text = sectionText(view_.textEditor(), state_.currentString, state_.foundLine))
+            fit = fitStatusText(state_, *text);
+    view_.setStatusText(2, fit);
 }
 
 void EditorCommands::textEditorChanged()

@@ -42,6 +42,9 @@ public:
     void toggleTranslatedText();  // View > Display Translated Text
     void toggleHideCodes();       // View > Hide Control Codes
     void toggleVariableWidth();   // View > Use VWF Routine
+    // Status panel 2: whether the current string's section fits, while the
+    // translation is shown (empty otherwise).
+    void showFit();
     // The text editor's text or size changed.
     void textEditorChanged();
     // Searches the text editor for searchText (see markerSearch) and keeps

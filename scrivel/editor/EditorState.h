@@ -69,6 +69,10 @@ struct EditorState {
     // Script file and preview.
     std::string scriptFilePath;
     std::array<uint8_t, script::PreviewSize> previewBytes{};
+    // How many of previewBytes the last compilation wrote, its closing 255
+    // included: the preview ends there, so a code that takes that 255 as its
+    // operand cannot run on through the zeros after it.
+    size_t previewCount = script::PreviewSize;
     int32_t foundLine = 0;
 };
 

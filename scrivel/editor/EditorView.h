@@ -45,6 +45,15 @@ public:
     virtual void clearText() = 0;
     virtual bool modified() const = 0;
     virtual void setModified(bool modified) = 0;
+
+    // The text's own lines, as the file has them: a line the editor wraps
+    // on screen is one line here. They let a command read one section
+    // without copying the whole text. An editor that does not wrap has the
+    // displayed lines as its own, which these defaults give.
+    virtual int textLineCount() const { return lineCount(); }
+    virtual std::string textLine(int index) const { return line(index); }  // 8-bit text, no line break
+    // The text line that holds displayed line displayLine.
+    virtual int textLineOf(int displayLine) const { return displayLine; }
 };
 
 // The screen: a paint box with an off-screen picture.
@@ -74,6 +83,8 @@ public:
     virtual TextEditorView& textEditor() = 0;
     virtual ScreenView& screen() = 0;
     virtual HexView& hexView() = 0;
+    // Panel 0: the string's position; 1: the view options; 2: whether the
+    // current string fits.
     virtual void setStatusText(int panel, const std::string& text) = 0;
     virtual void setCaption(const std::string& caption) = 0;
     virtual void setLoadDataFileEnabled(bool enabled) = 0;

@@ -160,7 +160,7 @@ void HeadlessScreen::present(const uint16_t* pixels, int width, int height)
 
 void HeadlessEditorView::setStatusText(int panel, const std::string& text)
 {
-    if (panel == 0 || panel == 1) status[panel] = text;
+    if (panel >= 0 && panel <= 2) status[panel] = text;
 }
 
 }  // namespace scrivel::editor

@@ -136,7 +136,7 @@ public:
     HeadlessTextEditor editor;
     HeadlessScreen video;
     HeadlessHexView hex;
-    std::string status[2] = {"Offset: 000000 | PTR: 0000", "Control Codes: Visible | VWF: Inactive"};
+    std::string status[3] = {"Offset: 000000 | PTR: 0000", "Control Codes: Visible | VWF: Inactive", ""};
     std::string caption = "Script Editor: Varkel Osti";
     bool loadDataFileEnabled = false;
     bool closeRequested = false;

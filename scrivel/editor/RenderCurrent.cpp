@@ -1,5 +1,7 @@
 #include "RenderCurrent.h"
 
+#include <algorithm>
+
 #include "CurrentString.h"
 #include "rom/ByteCode.h"
 #include "rom/Pointers.h"
@@ -16,8 +18,9 @@ void renderCurrentString(EditorState& s, RenderTargets& targets, int cellHeight,
     targets.screen.clearBitmap();
 
     render::RenderInput input;
-    input.bytes = s.checks.showTranslation ? std::span<const uint8_t>(s.previewBytes)
-                                           : rom::bytesFrom(s.romImage, lookupCurrentString(s));
+    input.bytes = s.checks.showTranslation
+                      ? std::span<const uint8_t>(s.previewBytes.data(), std::min(s.previewCount, s.previewBytes.size()))
+                      : rom::bytesFrom(s.romImage, lookupCurrentString(s));
     input.format = s.format;
     input.fonts = s.fonts;
     input.options.cellHeight = cellHeight;

@@ -73,6 +73,8 @@ public:
         // As buildFrameMap cuts them.
         layout_.frameMapRows = std::min<uint16_t>(frameRows_, FrameMapSide);
         layout_.frameMapColumns = std::min<uint16_t>(frameColumns, FrameMapSide);
+        layout_.lineStartColumn = LineStartColumn;
+        layout_.wrapColumn = in_.format.lineWidth;
     }
 
 private:
@@ -137,7 +139,7 @@ private:
     // the rightmost set column of the glyph (0 for a blank one).
     int drawCell(int rows, int columns)
     {
-        if (options_.screenHeight > 0) penY_ = static_cast<uint16_t>(penY_ % options_.screenHeight);
+        wrapPenToScreen();
         const uint8_t* cell = cell_.data();
         int rightmost = 0;
         for (int m = 0; m < rows; ++m)
@@ -152,6 +154,12 @@ private:
         return rightmost;
     }
 
+    // Text that runs below the screen's bottom continues at its top.
+    void wrapPenToScreen()
+    {
+        if (options_.screenHeight > 0) penY_ = static_cast<uint16_t>(penY_ % options_.screenHeight);
+    }
+
     GlyphPicture pictureOf(int cellHeight, int cellWidth, unsigned number, bool twoByte) const
     {
         const rom::FontFormat& f = in_.format;
@@ -163,23 +171,52 @@ private:
         return labelGlyphPicture(number & 0xFFu, fonts.label);
     }
 
+    // The caller's cache entry of the glyph's rightmost column, or null
+    // without a cache. A glyph is known by the picture it draws: its font
+    // (game half tile, game wide glyph, preview one- or two-byte, label), its
+    // number, and whether it is a label's (8 x 8 cells) or the text's.
+    int8_t* cachedRightmost(int cellHeight, int cellWidth, unsigned number, bool twoByte) const
+    {
+        GlyphWidthCache* cache = in_.widths;
+        if (!cache) return nullptr;
+        constexpr size_t Numbers = 4096;  // two-byte indices reach 0x6FF
+        constexpr size_t Kinds = 5;
+        if (cache->rightmost.size() != 2 * Kinds * Numbers) cache->rightmost.assign(2 * Kinds * Numbers, -1);
+        const bool gameCell = cellHeight == in_.format.cellHeight && cellWidth == in_.format.cellWidth;
+        const size_t kind = gameCell ? (options_.preview ? 2u : 0u) + (twoByte ? 1u : 0u) : 4u;
+        return &cache->rightmost[((label_ ? Kinds : 0) + kind) * Numbers + (number % Numbers)];
+    }
+
     // Selects, draws and advances past one glyph: number is the byte of a
     // one-byte glyph or the index of a two-byte one.
     void drawGlyph(int cellHeight, int cellWidth, unsigned number, bool twoByte, size_t byteOffset)
     {
         const rom::FontFormat& f = in_.format;
-        const GlyphPicture picture = pictureOf(cellHeight, cellWidth, number, twoByte);
+        const bool proportional = options_.variableWidth || (cellHeight == LabelCellSide && cellWidth == LabelCellSide);
 
-        // Cells other than 16 x 16 take the picture's top-left part.
-        const int rows = std::clamp(cellHeight, 0, MaxCellSide);
-        const int columns = std::clamp(cellWidth, 0, MaxCellSide);
-        for (int m = 0; m < rows; ++m)
-            std::copy_n(picture.data() + m * MaxCellSide, columns, cell_.data() + m * columns);
-
-        const int rightmost = drawCell(rows, columns);
+        int rightmost = 0;
+        int8_t* known = proportional && !picture_.ready() ? cachedRightmost(cellHeight, cellWidth, number, twoByte)
+                                                          : nullptr;
+        if (known && *known >= 0) {
+            rightmost = *known;
+            wrapPenToScreen();
+        } else if (picture_.ready() || proportional) {
+            const GlyphPicture picture = pictureOf(cellHeight, cellWidth, number, twoByte);
+            // Cells other than 16 x 16 take the picture's top-left part.
+            const int rows = std::clamp(cellHeight, 0, MaxCellSide);
+            const int columns = std::clamp(cellWidth, 0, MaxCellSide);
+            for (int m = 0; m < rows; ++m)
+                std::copy_n(picture.data() + m * MaxCellSide, columns, cell_.data() + m * columns);
+            rightmost = drawCell(rows, columns);
+            if (known) *known = static_cast<int8_t>(rightmost);
+        } else {
+            // A layout without a picture, in fixed advance, needs nothing of
+            // the glyph's pixels: checking a whole script skips them.
+            wrapPenToScreen();
+        }
 
         int advance;
-        if (options_.variableWidth || (cellHeight == LabelCellSide && cellWidth == LabelCellSide))
+        if (proportional)
             advance = (rightmost == 0 ? 4 : rightmost) + 2;
         else if (!twoByte)
             advance = 8;

@@ -32,6 +32,16 @@ struct RenderOptions {
     bool drawPicture = true;
 };
 
+// The rightmost set column of each glyph that renders have looked at, kept
+// by a caller that lays out many strings with one set of fonts, format and
+// options (the fit check over a whole script): proportional advance then
+// reads a glyph's pixels once instead of at every use. Only renders without
+// a picture use it. A new cache (or a cleared one) goes with any change of
+// the fonts, the format or the options.
+struct GlyphWidthCache {
+    std::vector<int8_t> rightmost;  // by glyph; -1: not looked at yet
+};
+
 struct RenderInput {
     // The string, from its first byte on. Reads past the end give 0xFF, so
     // a string without its end stops there.
@@ -39,6 +49,7 @@ struct RenderInput {
     rom::FontFormat format;
     Fonts fonts = builtInFonts();
     RenderOptions options;
+    GlyphWidthCache* widths = nullptr;
 };
 
 enum class GlyphKind {
@@ -98,6 +109,11 @@ struct Layout {
     uint16_t frameColumns = 0;
     uint16_t frameMapRows = 0;
     uint16_t frameMapColumns = 0;
+    // The column every line starts at, and the pen column that wraps a line
+    // (the format's line width): a line holds wrapColumn - lineStartColumn
+    // pixels of advance before the renderer wraps it.
+    int lineStartColumn = 0;
+    int wrapColumn = 0;
 
     // True when a glyph was drawn after the wrap (on its new line or later).
     bool drawsAfter(const WrapPoint& wrap) const { return wrap.glyphIndex + 1 < glyphs.size(); }

@@ -75,6 +75,8 @@ void StartStateTest::menuItems_data()
     QTest::newRow("codes") << "HideCodes" << "&Hide Control Codes" << "Ctrl+H" << true << true;
     QTest::newRow("vwf") << "UseVWFRoutine1" << "&Use VWF Routine" << "Ctrl+U" << true << true;
     QTest::newRow("size") << "DefaultWindowSize1" << "Default Window Size" << "Ctrl+W" << true << false;
+    QTest::newRow("rewrap") << "RewrapSection1" << "Rewrap Section" << "Ctrl+R" << true << false;
+    QTest::newRow("checkfit") << "CheckFit1" << "Check Fit..." << "" << true << false;
 }
 
 void StartStateTest::menuItems()
@@ -109,7 +111,10 @@ void StartStateTest::menuOrder()
     QCOMPARE(names(f.form->menu.fileMenu),
              QStringLiteral("OpenBinaryTextData1 LoadDataFile N2 SaveTextFile1 CreateAllScriptFiles BuildTranslatedRom N1 Exit1"));
     QCOMPARE(names(f.form->menu.viewMenu),
-             QStringLiteral("DisplayTextEditor1 DTT ViewHexData1 N3 HideCodes N4 UseVWFRoutine1 DefaultWindowSize1"));
+             QStringLiteral("DisplayTextEditor1 DTT ViewHexData1 N3 HideCodes N4 UseVWFRoutine1 DefaultWindowSize1 N5 "
+                            "CheckFit1"));
+    QCOMPARE(f.form->menu.editMenu->title(), QStringLiteral("&Edit"));
+    QCOMPARE(names(f.form->menu.editMenu), QStringLiteral("RewrapSection1"));
 }
 
 }  // namespace scrivel::app::testing

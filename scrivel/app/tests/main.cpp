@@ -11,6 +11,7 @@
 #include "AboutTest.h"
 #include "BuildTest.h"
 #include "FontLineTest.h"
+#include "FitTest.h"
 
 int main(int argc, char** argv)
 {
@@ -46,6 +47,10 @@ int main(int argc, char** argv)
     }
     {
         scrivel::app::testing::FontLineTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        scrivel::app::testing::FitTest test;
         failures += QTest::qExec(&test, argc, argv);
     }
     return failures == 0 ? 0 : 1;

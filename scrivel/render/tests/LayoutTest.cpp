@@ -140,6 +140,39 @@ TEST_F(Layouts, LayoutAloneMatchesTheLayoutOfTheDrawnPicture)
     EXPECT_EQ(layout().frameRows, drawn.frameRows);
 }
 
+TEST_F(Layouts, AWidthCacheGivesTheLayoutOfTheDrawnPicture)
+{
+    // Labels (8 x 8 cells), one- and two-byte glyphs sharing a number, in
+    // game and preview fonts: the cache must tell them apart.
+    const std::vector<uint8_t> bytes = {0x70, 0xF8, 0xF0, 0x70, 0x0A, 0xFE, 0x21, 0x6C, 0xF0, 0x21, 0xFC, 0x01,
+                                        0x02, 0x0A, 0x70, 0x70, 0x6C, 0x6C, 0x21, 0x21, 0x0A, 0x0A, 0xFF};
+    setString(bytes);
+    options.variableWidth = true;
+    GlyphWidthCache cache;
+    for (bool preview : {false, true}) {
+        options.preview = preview;
+        options.drawPicture = true;
+        render();
+        const Layout drawn = layout();
+        options.drawPicture = false;
+        for (int round = 0; round < 2; ++round) {  // filling the cache, then reading it
+            RenderInput input;
+            input.bytes = text;
+            input.format = format;
+            input.fonts = fonts;
+            input.options = options;
+            input.widths = &cache;
+            renderText(input, result);
+            ASSERT_EQ(layout().glyphs.size(), drawn.glyphs.size());
+            for (size_t i = 0; i < drawn.glyphs.size(); ++i) {
+                EXPECT_EQ(layout().glyphs[i].x, drawn.glyphs[i].x) << preview << round << i;
+                EXPECT_EQ(layout().glyphs[i].advance, drawn.glyphs[i].advance) << preview << round << i;
+            }
+        }
+        cache = {};  // the options change
+    }
+}
+
 TEST_F(Layouts, GivenFontsAreDrawnInPlaceOfTheProgramsOwn)
 {
     // A game font of two half tiles: 0 solid, 1 empty. Glyphs past it are blank.
