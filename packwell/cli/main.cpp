@@ -76,7 +76,10 @@ int main(int argc, char** argv)
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        print(stdout, app.help());
+        // The chosen command's help, if one was named; otherwise every
+        // command with its options, which the manual page is made from.
+        const bool commandNamed = !app.get_subcommands().empty();
+        print(stdout, app.help("", commandNamed ? CLI::AppFormatMode::Normal : CLI::AppFormatMode::All));
         return 0;
     } catch (const CLI::CallForAllHelp&) {
         print(stdout, app.help("", CLI::AppFormatMode::All));

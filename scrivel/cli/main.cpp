@@ -17,6 +17,9 @@ int main(int argc, char** argv)
     app.formatter(std::make_shared<UsageFormatter>());
     app.set_version_flag("--version", std::string("scrivel-cli ") + common::ProjectVersion);
     app.require_subcommand(1);
+    app.footer("Exit status: 0 on success, 1 when the command ended on an error (which it names on\n"
+               "standard error; insert and dump then wrote nothing, check found a problem), 2 for a\n"
+               "usage error. \"scrivel-cli COMMAND --help\" describes one command.");
 
     CommandAction chosen;
     addRenderCommand(app, chosen);
@@ -29,7 +32,10 @@ int main(int argc, char** argv)
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        std::cout << app.help();  // the chosen subcommand's help, if one was named
+        // The chosen subcommand's help, if one was named; otherwise every
+        // command with its options, which the manual page is made from.
+        const bool commandNamed = !app.get_subcommands().empty();
+        std::cout << app.help("", commandNamed ? CLI::AppFormatMode::Normal : CLI::AppFormatMode::All);
         return 0;
     } catch (const CLI::CallForVersion& version) {
         std::cout << version.what() << '\n';
