@@ -72,6 +72,18 @@ std::string UsageFormatter::make_subcommand(const CLI::App* sub) const
     return out.str();
 }
 
+std::string UsageFormatter::make_expanded(const CLI::App* sub) const
+{
+    std::ostringstream out;
+    out << make_subcommand(sub);
+    std::istringstream details(make_positionals(sub) + make_groups(sub, CLI::AppFormatMode::Sub));
+    for (std::string line; std::getline(details, line);) {
+        if (line.empty()) continue;
+        out << "    " << line << "\n";
+    }
+    return out.str();
+}
+
 std::string hexByteList(const unsigned char* bytes, size_t count)
 {
     static const char digits[] = "0123456789ABCDEF";

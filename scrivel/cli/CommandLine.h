@@ -25,6 +25,9 @@ class UsageFormatter : public CLI::Formatter {
 public:
     std::string make_usage(const CLI::App* app, std::string name) const override;
     std::string make_subcommand(const CLI::App* sub) const override;
+    // A command in the full help: its usage line and description, then its
+    // arguments and options.
+    std::string make_expanded(const CLI::App* sub) const override;
 };
 
 // "AA BB CC": upper-case two-digit hex numbers separated by single blanks.
