@@ -105,11 +105,8 @@ void addCheckCommand(CLI::App& app, CommandAction& chosen)
         "line of the translated sections fits the window, has a glyph for each\n"
         "character and does not end in a code that takes the byte after it;\n"
         "print one line per problem: BLOCK STRING LINE: description.");
-    command->add_option("ROM", request->rom, "the ROM image")->type_name("FILE")->required()->transform(absolutePath());
-    command->add_option("DATA", request->dataFile, "the text block data file")
-        ->type_name("FILE")
-        ->required()
-        ->transform(absolutePath());
+    addFileArgument(command, "ROM", request->rom, "the ROM image");
+    addFileArgument(command, "DATA", request->dataFile, "the text block data file");
     command->add_option("--scripts", request->scripts, "the script files' folder (default: Dumps beside ROM)")
         ->option_text("DIR")
         ->transform(absolutePath());

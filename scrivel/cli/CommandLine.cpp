@@ -55,6 +55,12 @@ const CLI::Validator& absolutePath()
     return make;
 }
 
+CLI::Option* addFileArgument(CLI::App* command, const std::string& name, std::string& path,
+                             const std::string& description)
+{
+    return command->add_option(name, path, description)->type_name("FILE")->required()->transform(absolutePath());
+}
+
 std::string UsageFormatter::make_usage(const CLI::App* app, std::string name) const
 {
     return "Usage: " + usageLine(app, name) + "\n";

@@ -18,6 +18,10 @@ int indexValue(const std::string& text);
 // Turns a path into an absolute one against the current folder.
 const CLI::Validator& absolutePath();
 
+// A required file argument NAME of command, made absolute.
+CLI::Option* addFileArgument(CLI::App* command, const std::string& name, std::string& path,
+                             const std::string& description);
+
 // Help texts whose usage lines read "scrivel-cli render ROM DATA BLOCK
 // STRING [OPTIONS]": the positionals first, as users write them. The main
 // help lists every subcommand by its usage line.

@@ -74,11 +74,8 @@ void addDumpCommand(CLI::App& app, CommandAction& chosen)
         "Open ROM, load the text block data file DATA and write the script file\n"
         "of every block, with the original text when a table is loaded; files\n"
         "that exist are kept. Prints one line per block.");
-    command->add_option("ROM", request->rom, "the ROM image")->type_name("FILE")->required()->transform(absolutePath());
-    command->add_option("DATA", request->dataFile, "the text block data file")
-        ->type_name("FILE")
-        ->required()
-        ->transform(absolutePath());
+    addFileArgument(command, "ROM", request->rom, "the ROM image");
+    addFileArgument(command, "DATA", request->dataFile, "the text block data file");
     command->add_option("--table", request->table, "the table file, in place of the data file's .TABLE line")
         ->option_text("FILE")
         ->transform(absolutePath());

@@ -92,18 +92,9 @@ void addInsertCommand(CLI::App& app, CommandAction& chosen)
         "put the translation of the block's script files into a copy of ROM,\n"
         "written to OUT with an IPS and a BPS patch that turn ROM into it;\n"
         "print the report (status 0: all written, 1: nothing written)");
-    command->add_option("ROM", request->rom, "the ROM file (never written)")
-        ->type_name("FILE")
-        ->required()
-        ->transform(absolutePath());
-    command->add_option("DATA", request->dataFile, "the text block data file")
-        ->type_name("FILE")
-        ->required()
-        ->transform(absolutePath());
-    command->add_option("OUT", request->out, "the translated ROM to write")
-        ->type_name("FILE")
-        ->required()
-        ->transform(absolutePath());
+    addFileArgument(command, "ROM", request->rom, "the ROM file (never written)");
+    addFileArgument(command, "DATA", request->dataFile, "the text block data file");
+    addFileArgument(command, "OUT", request->out, "the translated ROM to write");
     command->add_option("--scripts", request->scripts, "the folder of the script files (default: Dumps beside ROM)")
         ->option_text("DIR")
         ->transform(absolutePath());

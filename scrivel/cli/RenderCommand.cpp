@@ -122,11 +122,8 @@ void addRenderCommand(CLI::App& app, CommandAction& chosen)
         "Open ROM, load the text block data file DATA, select block entry BLOCK\n"
         "and string entry STRING (from 0); print status panel 0, the hex\n"
         "window's bytes and status panel 1.");
-    command->add_option("ROM", request->rom, "the ROM image")->type_name("FILE")->required()->transform(absolutePath());
-    command->add_option("DATA", request->dataFile, "the text block data file")
-        ->type_name("FILE")
-        ->required()
-        ->transform(absolutePath());
+    addFileArgument(command, "ROM", request->rom, "the ROM image");
+    addFileArgument(command, "DATA", request->dataFile, "the text block data file");
     command->add_option("BLOCK", request->block, "entry of the block list")
         ->type_name("NUMBER")
         ->required()

@@ -22,36 +22,6 @@ long fileLength(std::FILE* f)
 
 }  // namespace
 
-RomReadStatus readRomFile(const std::string& path, std::vector<uint8_t>& image)
-{
-    image.clear();
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return RomReadStatus::CannotOpen;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return RomReadStatus::CannotOpen;
-    long length = fileLength(f);
-    if (length < 0) {
-        std::fclose(f);
-        return RomReadStatus::CannotOpen;
-    }
-    size_t count = static_cast<size_t>(length);
-    if (const size_t header = copierHeaderLength(count)) {
-        count -= header;
-        std::fseek(f, static_cast<long>(header), SEEK_SET);
-    }
-    try {
-        image.resize(count);
-    } catch (const std::bad_alloc&) {
-        std::fclose(f);
-        image = {};
-        return RomReadStatus::OutOfMemory;
-    }
-    size_t got = count ? std::fread(image.data(), 1, count, f) : 0;
-    std::fclose(f);
-    image.resize(got);  // a file that shrank under us keeps what was read
-    return RomReadStatus::Ok;
-}
-
 RomReadStatus readRomFileWhole(const std::string& path, RomFileBytes& rom)
 {
     rom = {};
@@ -80,6 +50,17 @@ RomReadStatus readRomFileWhole(const std::string& path, RomFileBytes& rom)
     }
     rom.file.resize(got);  // a file that shrank under us keeps what was read
     rom.headerLength = copierHeaderLength(rom.file.size());
+    return RomReadStatus::Ok;
+}
+
+RomReadStatus readRomFile(const std::string& path, std::vector<uint8_t>& image)
+{
+    image.clear();
+    RomFileBytes rom;
+    const RomReadStatus status = readRomFileWhole(path, rom);
+    if (status != RomReadStatus::Ok) return status;
+    rom.file.erase(rom.file.begin(), rom.file.begin() + static_cast<std::ptrdiff_t>(rom.headerLength));
+    image = std::move(rom.file);
     return RomReadStatus::Ok;
 }
 
