@@ -11,10 +11,8 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
-#include "editor/EditorCommands.h"
-#include "editor/HeadlessViews.h"
+#include "TwinSession.h"
 #include "editor/ScriptFit.h"
-#include "platform/ScriptedPlatform.h"
 
 namespace scrivel::cli {
 
@@ -34,35 +32,19 @@ std::string fileName(const std::string& path) { return std::filesystem::path(pat
 
 Severity runCheck(const CheckRequest& request)
 {
-    platform::ScriptedPlatform platform;
-    platform.setMessageSink([](const std::string& text) { std::cerr << text << '\n'; });
+    TwinSession session;
+    EditorState& state = session.state;
+    EditorCommands& commands = session.commands;
     Severity worst = Severity::Info;
     auto tell = [&](Severity severity, const std::string& text) {
-        platform.showMessage(text);
+        session.platform.showMessage(text);
         if (severity > worst) worst = severity;
     };
 
-    EditorState state;
-    HexModel hex;
-    HeadlessEditorView view;
-    EditorCommands commands(state, hex, view, platform);
-    commands.scriptFilesEnabled = false;
     if (!commands.initialise()) return commands.worstSeverity();
     // As if Use VWF Routine had been checked before Open ROM.
     state.checks.variableWidth = request.variableWidth;
-
-    platform.queueChoice(request.rom);
-    platform.queueChoice(request.dataFile);
-    commands.openRom();
-    if (isFailure(commands.worstSeverity())) return commands.worstSeverity();
-    if (!state.romLoaded) {
-        tell(Severity::Error, "Error: The ROM was not loaded.");
-        return worst;
-    }
-    if (platform.pendingChoices() != 0) {
-        tell(Severity::Error, "Error: The text block data file was not read.");
-        return worst;
-    }
+    if (const Severity opened = session.open(request.rom, request.dataFile); isFailure(opened)) return opened;
 
     const std::string folder = request.scripts.empty()
                                    ? (std::filesystem::path(request.rom).parent_path() / "Dumps").string()

@@ -10,9 +10,7 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
-#include "editor/EditorCommands.h"
-#include "editor/HeadlessViews.h"
-#include "platform/ScriptedPlatform.h"
+#include "TwinSession.h"
 
 namespace scrivel::cli {
 
@@ -30,30 +28,14 @@ struct DumpRequest {
 Severity runDump(const DumpRequest& request)
 {
     // The message box is standard error; standard output holds the lines.
-    platform::ScriptedPlatform platform;
-    platform.setMessageSink([](const std::string& text) { std::cerr << text << '\n'; });
-    auto refuse = [&](const std::string& text) {
-        platform.showMessage(text);
-        return Severity::Error;
-    };
-
-    EditorState state;
-    HexModel hex;
-    HeadlessEditorView view;
-    EditorCommands commands(state, hex, view, platform);
-    // No script file is made on the way: block selection would make the
-    // first block's file before the dump could report it.
-    commands.scriptFilesEnabled = false;
+    // The session makes no script file on the way: block selection would
+    // make the first block's file before the dump could report it.
+    TwinSession session;
+    EditorCommands& commands = session.commands;
     commands.tableFile = request.table;
     if (!commands.initialise()) return commands.worstSeverity();
-
-    platform.queueChoice(request.rom);
-    platform.queueChoice(request.dataFile);
-    commands.openRom();
     // A refused table (or any other error) stops here: nothing is written.
-    if (isFailure(commands.worstSeverity())) return commands.worstSeverity();
-    if (!state.romLoaded) return refuse("Error: The ROM was not loaded.");
-    if (platform.pendingChoices() != 0) return refuse("Error: The text block data file was not read.");
+    if (const Severity opened = session.open(request.rom, request.dataFile); isFailure(opened)) return opened;
 
     // The lines go out once the work has succeeded: a failure takes back
     // what it made, so then no line would be true.

@@ -64,8 +64,7 @@ Severity runInsert(const InsertRequest& request)
     case rom::RomReadStatus::OutOfMemory:
         return refuse("Fatal Error: Could not allocate needed memory!");
     }
-    if (!rom::hasGameTitle(std::vector<uint8_t>(input.file.begin() + static_cast<long>(input.headerLength),
-                                                input.file.end())))
+    if (!rom::hasGameTitle(std::span<const uint8_t>(input.file).subspan(input.headerLength)))
         return refuse("Error: This is not the ROM used.\nPlease load the correct ROM.");
 
     const auto dataBytes = common::readWholeFile(request.dataFile);

@@ -10,10 +10,8 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
-#include "editor/EditorCommands.h"
+#include "TwinSession.h"
 #include "editor/EditorTexts.h"
-#include "editor/HeadlessViews.h"
-#include "platform/ScriptedPlatform.h"
 #include "png/Png.h"
 
 namespace scrivel::cli {
@@ -53,18 +51,11 @@ bool writeRaw(const std::string& path, const render::Picture& picture)
 Severity runRender(const RenderRequest& request)
 {
     // The message box is standard error.
-    platform::ScriptedPlatform platform;
-    platform.setMessageSink([](const std::string& text) { std::cerr << text << '\n'; });
-    auto refuse = [&](const std::string& text) {
-        platform.showMessage(text);
-        return Severity::Error;
-    };
-
-    EditorState state;
-    HexModel hex;
-    HeadlessEditorView view;
-    EditorCommands commands(state, hex, view, platform);
-    commands.scriptFilesEnabled = false;
+    TwinSession session;
+    EditorState& state = session.state;
+    HeadlessEditorView& view = session.view;
+    EditorCommands& commands = session.commands;
+    const auto refuse = [&](const std::string& text) { return session.refuse(text); };
     commands.tableFile = request.table;
     view.editor.setChangeHandler([&] { commands.textEditorChanged(); });
     if (!commands.initialise()) return commands.worstSeverity();
@@ -77,12 +68,7 @@ Severity runRender(const RenderRequest& request)
     if (!request.script.empty() && !view.editor.loadFromFile(request.script))
         return refuse("Error: Could not open script file!\n" + request.script);
 
-    platform.queueChoice(request.rom);
-    platform.queueChoice(request.dataFile);
-    commands.openRom();
-    if (isFailure(commands.worstSeverity())) return commands.worstSeverity();
-    if (!state.romLoaded) return refuse("Error: The ROM was not loaded.");
-    if (platform.pendingChoices() != 0) return refuse("Error: The text block data file was not read.");
+    if (const Severity opened = session.open(request.rom, request.dataFile); isFailure(opened)) return opened;
 
     const int block = indexValue(request.block);
     if (block >= view.blocks.count())
@@ -98,6 +84,7 @@ Severity runRender(const RenderRequest& request)
     commands.selectString(true);
     if (isFailure(commands.worstSeverity())) return commands.worstSeverity();
 
+    const HexModel& hex = session.hex;
     std::cout << view.status[0] << '\n' << hexByteList(hex.bytes.data(), hex.count) << '\n' << view.status[1] << '\n';
     std::cout.flush();
 

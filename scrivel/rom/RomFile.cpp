@@ -64,7 +64,7 @@ RomReadStatus readRomFile(const std::string& path, std::vector<uint8_t>& image)
     return RomReadStatus::Ok;
 }
 
-bool hasGameTitle(const std::vector<uint8_t>& image)
+bool hasGameTitle(std::span<const uint8_t> image)
 {
     if (image.size() < TitleOffset + GameTitleLength) return false;
     return std::memcmp(image.data() + TitleOffset, GameTitle, GameTitleLength) == 0;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,6 @@ RomReadStatus readRomFileWhole(const std::string& path, RomFileBytes& rom);
 
 // True when the image is long enough to hold the title and carries it,
 // byte for byte and case-sensitively.
-bool hasGameTitle(const std::vector<uint8_t>& image);
+bool hasGameTitle(std::span<const uint8_t> image);
 
 }  // namespace scrivel::rom
