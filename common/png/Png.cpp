@@ -206,9 +206,24 @@ PngReadResult decodePng(std::span<const uint8_t> bytes, int maxSide)
 PngReadResult readPng(const std::string& path, int maxSide)
 {
     PngReadResult result;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
+    // Not blocking: a pipe would otherwise wait here for a writer that never
+    // comes. Only a plain file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
         result.error = systemError("cannot be opened", errno);
+        return result;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        result.error = "is not a file";
+        return result;
+    }
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (!file) {
+        const int error = errno;
+        ::close(fd);
+        result.error = systemError("cannot be opened", error);
         return result;
     }
     std::vector<uint8_t> bytes;

@@ -45,29 +45,12 @@ std::string trimmed(const std::string& text)
     return text.substr(begin, end - begin);
 }
 
-// Anything but a plain file is refused before it is opened: opening a pipe
-// would wait for a writer that never comes, and the editor with it.
-std::string notAFile(const std::string& path)
-{
-    std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) return {};
-    return "Error: " + path + ": is not a file";
-}
-
-render::FontLoad loadFontFile(const std::string& path, render::FontLoad (*load)(const std::string&))
-{
-    std::string refused = notAFile(path);
-    if (!refused.empty()) return {{}, std::move(refused)};
-    return load(path);
-}
-
 render::FontLoad loadGameFont(const rom::DirectiveLine& line, const std::string& dataFilePath,
                               std::span<const uint8_t> romImage, bool romLoaded)
 {
     const GameFontSource source = parseGameFontArgument(line.argument);
     if (!source.error.empty()) return {{}, source.error};
-    if (!source.romAddress) return loadFontFile(fontFilePath(dataFilePath, source.path), render::loadGameFontFile);
+    if (!source.romAddress) return render::loadGameFontFile(fontFilePath(dataFilePath, source.path));
     if (!romLoaded) return {{}, "Error: the game font is to be read from the ROM, but no ROM is loaded"};
     return render::gameFontFromImage(romImage, rom::snesToFileOffset(*source.romAddress), *source.romAddress);
 }
@@ -75,7 +58,7 @@ render::FontLoad loadGameFont(const rom::DirectiveLine& line, const std::string&
 render::FontLoad loadPreviewFont(const rom::DirectiveLine& line, const std::string& dataFilePath)
 {
     if (line.argument.empty()) return {{}, "Error: .PREVIEWFONT names no font: give a .bin or .png file"};
-    return loadFontFile(fontFilePath(dataFilePath, line.argument), render::loadPreviewFontFile);
+    return render::loadPreviewFontFile(fontFilePath(dataFilePath, line.argument));
 }
 
 }  // namespace

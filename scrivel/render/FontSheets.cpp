@@ -126,7 +126,9 @@ bool hasPngExtension(const std::string& path)
 FontLoad readFontBytes(const std::string& path, size_t expected, const char* fontName)
 {
     FontLoad load;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a pipe would otherwise wait here for a writer that never
+    // comes. What is not a plain file is refused just below.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         load.error = failure(path, std::string("cannot be opened: ") + std::strerror(errno));
         return load;

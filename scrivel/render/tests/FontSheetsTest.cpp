@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -258,6 +259,10 @@ TEST(FontFiles, ErrorsNameTheFileAndWhatIsWrong)
     testing_support::writeFile(dir / "one.bin", std::string(1, 'x'));
     testing_support::writeFile(dir / "fake.png", std::string(GameFontBytes, '\0'));
     std::filesystem::create_directory(dir / "folder.bin");
+    // Pipes would make an opening read wait for a writer that never comes.
+    ASSERT_EQ(::mkfifo((dir / "pipe.bin").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir / "pipe.png").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir / "folder.png");
 
     const struct {
         bool game;
@@ -275,6 +280,9 @@ TEST(FontFiles, ErrorsNameTheFileAndWhatIsWrong)
         {false, path("missing.png"), ": cannot be opened: No such file or directory"},
         {true, path("fake.png"), ": not a PNG picture"},
         {true, path("folder.bin"), ": is not a file"},
+        {false, path("folder.png"), ": is not a file"},
+        {true, path("pipe.bin"), ": is not a file"},
+        {false, path("pipe.png"), ": is not a file"},
     };
     for (const auto& c : cases) {
         const FontLoad load = c.game ? loadGameFontFile(c.file) : loadPreviewFontFile(c.file);
