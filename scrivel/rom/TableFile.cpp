@@ -1,5 +1,6 @@
 #include "TableFile.h"
 
+#include "files/WholeFile.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
@@ -225,18 +226,13 @@ TableLoad parseTable(std::string_view bytes, const std::string& fileName)
 
 TableLoad loadTable(const std::string& path)
 {
-    TableLoad failed;
-    failed.error = "Error: " + path + ": cannot read the table";
-
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) return failed;
-    std::string bytes;
-    char buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
-    // A folder opens but cannot be read: that shows here, not at the open.
-    if (std::ferror(file.get())) return failed;
-    return parseTable(bytes, path);
+    const std::optional<std::string> bytes = common::readWholeFile(path);
+    if (!bytes) {
+        TableLoad failed;
+        failed.error = "Error: " + path + ": cannot read the table";
+        return failed;
+    }
+    return parseTable(*bytes, path);
 }
 
 }  // namespace scrivel::rom
