@@ -4,8 +4,6 @@
 #include "text/Utf8.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 namespace scrivel::rom {
 
